@@ -1,0 +1,92 @@
+// The application object: owns the forms, the timers' schedule, the message loop and the frame.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "Messages.h"
+#include "TBackend.h"
+#include "TBitmap.h"
+#include "TForm.h"
+
+class TTimer;
+
+class TApplication {
+public:
+    explicit TApplication(TBackend& backend);
+    // Destroys the forms in creation order, running each one's FormDestroy first.
+    ~TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
+    // Creates a form and runs its FormCreate at once; the first form created is the main form.
+    template <class F, class... Args>
+    F* CreateForm(Args&&... args) {
+        auto form = std::make_unique<F>(*this, std::forward<Args>(args)...);
+        F* raw = form.get();
+        forms_.push_back(std::move(form));
+        raw->FormCreate();
+        return raw;
+    }
+    TForm* MainForm() const { return forms_.empty() ? nullptr : forms_.front().get(); }
+    const std::vector<std::unique_ptr<TForm>>& Forms() const { return forms_; }
+
+    // Shows the main form and runs the message loop until Terminate. The loop sleeps in the
+    // backend until the next event or the next due timer.
+    void Run();
+    void Terminate() { terminated_ = true; }
+    bool Terminated() const { return terminated_; }
+
+    // The application-wide message filter: it sees every message before any form or control;
+    // setting handled discards the message.
+    std::function<void(TMessage& message, bool& handled)> OnMessage;
+
+    TSize ScreenSize() const { return backend_.DisplaySize(); }
+    std::uint64_t NowMs() const { return backend_.NowMs(); }
+    TBackend& Backend() { return backend_; }
+
+    // Re-seeds the process-wide random generator from the backend's high-resolution counter.
+    void Randomize();
+
+    // One pass of the loop without waiting: takes every queued event, delivers the timers that are
+    // due, paints what is pending. The headless test driver calls this after every step.
+    void ProcessMessages();
+    // The earliest due time among enabled timers.
+    std::optional<std::uint64_t> NextTimerDue() const;
+
+    // The form shown last and not hidden since; messages go to it.
+    TForm* ActiveForm() const { return active_; }
+    const TBitmap& Frame() const { return frame_; }
+    // Paints the active form's pending rectangles and pushes them to the backend.
+    void PaintPending();
+
+    // Bookkeeping for forms and timers.
+    void FormShown(TForm* form);
+    void FormHidden(TForm* form);
+    void RegisterTimer(TTimer* timer);
+    void UnregisterTimer(TTimer* timer);
+    std::uint64_t NextTimerSequence() { return ++timerSequence_; }
+
+    // Delivers a message through the filter to the active form (used for every event).
+    void Deliver(TMessage& message);
+
+private:
+    void HandleEvent(const TBackendEvent& event);
+    void FireDueTimers();
+
+    TBackend& backend_;
+    std::vector<std::unique_ptr<TForm>> forms_;
+    std::vector<TTimer*> timers_;
+    TForm* active_ = nullptr;
+    TBitmap frame_;
+    bool terminated_ = false;
+    std::uint64_t timerSequence_ = 0;
+};
+
+// The process-wide random generator that the screens re-seed and pass to the models.
+#include <random>
+std::mt19937& ProcessRandom();

@@ -1,0 +1,95 @@
+// The software painter: draws on a TBitmap with the classic desktop drawing conventions.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "TBitmap.h"
+#include "TFont.h"
+#include "TTypes.h"
+
+struct TPen {
+    TColor Color = clBlack;
+    int Width = 1;
+};
+
+enum class TBrushStyle { Solid, Clear };
+struct TBrush {
+    TColor Color = clWhite;
+    TBrushStyle Style = TBrushStyle::Solid;
+};
+
+// Conventions, all in the canvas's own coordinates (the origin is added before clipping):
+// - FillRect and Rectangle from (x1, y1) to (x2, y2) cover x1..x2-1 and y1..y2-1.
+// - Rectangle and RoundRect draw a 1-pixel outline in Pen.Color and fill the inside with the brush
+//   (nothing with a Clear brush); RoundRect leaves the pixels cut off at its corners untouched.
+// - LineTo draws from the pen position to the point, including the start, excluding the end; the
+//   pen then stands at the end, so a path continues where the last line stopped. A pen of width 2
+//   or more is centred on the path.
+// - Polygon closes the path, fills the inside with the brush and draws the outline with the pen.
+// - TextOut draws one line of text with the top-left corner of its text box at (x, y). With a
+//   Clear brush only the letter shapes are painted; with a Solid brush the text box is filled first.
+// - Draw copies a picture at its own size; a Transparent picture leaves out its key colour.
+// - Every operation is clipped to ClipRect (in bitmap coordinates) and to the bitmap.
+class TCanvas {
+public:
+    explicit TCanvas(TBitmap& target);
+
+    TPen Pen;
+    TBrush Brush;
+    TFont Font;
+
+    TBitmap& Target() { return *target_; }
+
+    // Origin: where the canvas's (0, 0) lies on the bitmap. ClipRect is in bitmap coordinates.
+    TPoint Origin() const { return origin_; }
+    void SetOrigin(TPoint origin) { origin_ = origin; }
+    TRect ClipRect() const { return clip_; }
+    void SetClipRect(const TRect& clip);       // intersected with the bitmap
+    void IntersectClipRect(const TRect& local);  // narrows the clip by a rect in canvas coordinates
+
+    void FillRect(const TRect& r);  // brush colour, whatever the brush style
+    void Rectangle(int x1, int y1, int x2, int y2);
+    void RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight);
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    TPoint PenPos() const { return penPos_; }
+    void Polygon(const std::vector<TPoint>& points);
+    void SetPixel(int x, int y, TColor color);
+    TColor Pixel(int x, int y) const;
+
+    void TextOut(int x, int y, const std::string& utf8);
+    TSize TextExtent(const std::string& utf8) const;  // height is the font's line height
+    int TextWidth(const std::string& utf8) const { return TextExtent(utf8).Width; }
+    int TextHeight(const std::string& utf8) const { return TextExtent(utf8).Height; }
+
+    void Draw(int x, int y, const TBitmap& picture);
+    // Scales the picture to fill the rectangle (nearest neighbour); used for pictures whose size
+    // differs from their control.
+    void StretchDraw(const TRect& r, const TBitmap& picture);
+
+private:
+    friend class TCanvasStateGuard;
+    TBitmap* target_;
+    TPoint origin_{};
+    TRect clip_{};
+    TPoint penPos_{};
+};
+
+// Saves the canvas's origin and clip on construction and puts them back on destruction.
+class TCanvasStateGuard {
+public:
+    explicit TCanvasStateGuard(TCanvas& canvas)
+        : canvas_(canvas), origin_(canvas.origin_), clip_(canvas.clip_) {}
+    ~TCanvasStateGuard() {
+        canvas_.origin_ = origin_;
+        canvas_.clip_ = clip_;
+    }
+    TCanvasStateGuard(const TCanvasStateGuard&) = delete;
+    TCanvasStateGuard& operator=(const TCanvasStateGuard&) = delete;
+
+private:
+    TCanvas& canvas_;
+    TPoint origin_;
+    TRect clip_;
+};

@@ -1,0 +1,111 @@
+// The base of every control: bounds, visibility, painting, focus and mouse/key notifications.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "Messages.h"
+#include "TTypes.h"
+
+class TCanvas;
+class TForm;
+
+enum class TClickKind { Single, Double };
+
+class TControl {
+public:
+    explicit TControl(TForm* form);
+    virtual ~TControl();
+    TControl(const TControl&) = delete;
+    TControl& operator=(const TControl&) = delete;
+
+    std::string Name;
+
+    TForm* Form() const { return form_; }
+
+    int Left() const { return bounds_.Left; }
+    int Top() const { return bounds_.Top; }
+    int Width() const { return bounds_.Width(); }
+    int Height() const { return bounds_.Height(); }
+    TRect BoundsRect() const { return bounds_; }  // in form coordinates
+    void SetBounds(int left, int top, int width, int height);
+    void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
+    void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
+    void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
+    void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+
+    // Deferred repaint of the whole control or of a rectangle in its own coordinates; repaints
+    // are coalesced and done by the application after the current message.
+    void Invalidate();
+    void InvalidateRect(const TRect& local);
+    // Paints whatever is pending on the control's form now, before returning.
+    void Update();
+    // Invalidate and paint at once.
+    void Repaint() {
+        Invalidate();
+        Update();
+    }
+
+    // Draws the control. The canvas's origin is the control's top-left corner and its clip is the
+    // part being repainted. Painting reads state and never changes it.
+    virtual void Paint(TCanvas& canvas) { (void)canvas; }
+
+    // Whether this kind of control takes the keyboard focus at all (it must also be visible and
+    // enabled to get it).
+    virtual bool AcceptsFocus() const { return false; }
+    bool CanFocus() const;
+    bool Focused() const;
+    void SetFocus();
+
+    // Notifications from the form. Coordinates are the control's own.
+    virtual void KeyDown(int& key, TShiftState shift, bool repeat);
+    virtual void KeyUp(int key, TShiftState shift);
+    virtual void TextInput(const std::string& utf8) { (void)utf8; }
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y, TClickKind kind);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    virtual void MouseEnter() {}
+    virtual void MouseLeave() {}
+    virtual void FocusChanged(bool focused) { (void)focused; }
+    // A context menu was asked for (right click or the context-menu key); return true if handled.
+    virtual bool ContextPopup() { return false; }
+
+    std::function<void(TControl* sender)> OnClick;
+    std::function<void(TControl* sender)> OnDblClick;
+    std::function<void(TControl* sender, int& key, TShiftState shift)> OnKeyDown;
+
+protected:
+    virtual void Click();
+    virtual void DblClick();
+    // The base MouseDown/MouseUp give a click when the left button is pressed and released inside
+    // the control; a double-click press gives DblClick and no click.
+    bool clickPending_ = false;
+
+private:
+    TForm* form_;
+    TRect bounds_{0, 0, 0, 0};
+    bool visible_ = true;
+    bool enabled_ = true;
+};
+
+// A control with no window of its own: drawn on its form, never focused. Mouse enter, leave,
+// press, release and capture come from the form.
+class TGraphicControl : public TControl {
+public:
+    using TControl::TControl;
+};
+
+// Controls that hold the keyboard focus (grids, buttons, text boxes).
+class TWinControl : public TControl {
+public:
+    using TControl::TControl;
+    bool AcceptsFocus() const override { return true; }
+    int TabOrder = 0;
+};
