@@ -1,0 +1,197 @@
+// The word-guessing game's rules, free of any screen or toolkit.
+#include "WordGuessModel.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace wordguess {
+
+namespace {
+
+// Answers may hold UTF-8 in made-up banks; the pattern label counts characters, not bytes.
+std::size_t CodePointCount(const std::string& Text) {
+    std::size_t Count = 0;
+    for (unsigned char Byte : Text) {
+        if ((Byte & 0xC0) != 0x80) {
+            ++Count;
+        }
+    }
+    return Count;
+}
+
+bool IsGuessableLetter(char Character) {
+    return Character >= 'A' && Character <= 'Z';
+}
+
+const QuestionEntry& CurrentQuestion(const WordGuessGame& Game) {
+    return Game.Bank.at(static_cast<std::size_t>(CurrentEntry(Game) - 1));
+}
+
+// Solved and lost alike: the question closes and its description and picture are shown.
+void FinishQuestion(WordGuessGame& Game, GuessOutcome& Outcome) {
+    Game.GuessingOpen = false;
+    Game.QuestionFinished = true;
+    const QuestionEntry& Entry = CurrentQuestion(Game);
+    Outcome.Description = Entry.Description;
+    Outcome.RewardPicture = Entry.RewardPicture;
+}
+
+void ResetGuessState(WordGuessGame& Game) {
+    awal(Game);
+    Game.WrongCount = 0;
+    Game.GuessingOpen = true;
+}
+
+}  // namespace
+
+bool WordGuessGame::operator==(const WordGuessGame& Other) const {
+    return Bank == Other.Bank && Order == Other.Order && QuestionPointer == Other.QuestionPointer &&
+           CurrentAnswer == Other.CurrentAnswer && Pattern == Other.Pattern &&
+           LetterAvailable == Other.LetterAvailable && WrongCount == Other.WrongCount &&
+           GuessingOpen == Other.GuessingOpen && QuestionFinished == Other.QuestionFinished;
+}
+
+WordGuessGame CreateWordGuess(std::mt19937& Generator, QuestionBank Bank) {
+    if (Bank.size() < static_cast<std::size_t>(QuestionsInOrder)) {
+        throw std::invalid_argument("a question bank needs at least five entries");
+    }
+    WordGuessGame Game;
+    Game.Bank = std::move(Bank);
+    Game.Order = acak(Generator);
+    Game.QuestionPointer = 1;
+    return Game;
+}
+
+QuestionOrder acak(std::mt19937& Generator) {
+    QuestionOrder Order{1, 2, 3, 4, 5};
+    std::uniform_int_distribution<int> DrawPosition(1, QuestionsInOrder);
+    for (int Exchange = 0; Exchange < 5; ++Exchange) {
+        const int First = DrawPosition(Generator);
+        const int Second = DrawPosition(Generator);
+        std::swap(Order[First - 1], Order[Second - 1]);
+    }
+    return Order;
+}
+
+void AdvanceQuestion(WordGuessGame& Game) {
+    Game.QuestionPointer = Game.QuestionPointer >= QuestionsInOrder ? 1 : Game.QuestionPointer + 1;
+}
+
+int CurrentEntry(const WordGuessGame& Game) {
+    return Game.Order.at(static_cast<std::size_t>(Game.QuestionPointer - 1));
+}
+
+std::string MakePattern(const std::string& Answer) {
+    std::string Pattern = Answer;
+    for (char& Character : Pattern) {
+        if (IsGuessableLetter(Character)) {
+            Character = '-';
+        }
+    }
+    return Pattern;
+}
+
+int PatternTopOffset(std::size_t CharacterCount) {
+    if (CharacterCount > 20) {
+        return 285;
+    }
+    if (CharacterCount > 13) {
+        return 315;
+    }
+    return 345;
+}
+
+void awal(WordGuessGame& Game) {
+    Game.LetterAvailable.fill(true);
+    Game.QuestionFinished = false;
+}
+
+QuestionView buatsoal(WordGuessGame& Game) {
+    // One round at most: a bank where every asked entry is skipped must not hang the game.
+    for (int Step = 0; Step < QuestionsInOrder && CurrentQuestion(Game).Category == SkippedCategory;
+         ++Step) {
+        AdvanceQuestion(Game);
+    }
+    const QuestionEntry& Entry = CurrentQuestion(Game);
+    Game.CurrentAnswer = Entry.Answer;
+    Game.Pattern = MakePattern(Entry.Answer);
+    return QuestionView{Entry.Category, Game.Pattern,
+                        PatternTopOffset(CodePointCount(Game.Pattern))};
+}
+
+QuestionView StartVisit(WordGuessGame& Game) {
+    ResetGuessState(Game);
+    return buatsoal(Game);
+}
+
+GuessOutcome Edit1KeyDown(WordGuessGame& Game, std::uint16_t Key, int& MatchScore) {
+    if (!Game.GuessingOpen || Key < 'A' || Key > 'Z') {
+        return GuessOutcome{GuessResult::Ignored, 0, Game.Pattern, 0, 0, {}, {}};
+    }
+    const std::size_t LetterIndex = static_cast<std::size_t>(Key - 'A');
+    if (!Game.LetterAvailable[LetterIndex]) {
+        return GuessOutcome{GuessResult::Ignored, 0, Game.Pattern, 0, 0, {}, {}};
+    }
+    GuessOutcome Outcome = cekhuruf(Game, static_cast<char>(Key), MatchScore);
+    Game.LetterAvailable[LetterIndex] = false;
+    return Outcome;
+}
+
+GuessOutcome cekhuruf(WordGuessGame& Game, char Letter, int& MatchScore) {
+    GuessOutcome Outcome;
+    if (!IsGuessableLetter(Letter)) {
+        Outcome.Pattern = Game.Pattern;
+        return Outcome;
+    }
+    Outcome.Letter = Letter;
+    if (Game.CurrentAnswer.find(Letter) != std::string::npos) {
+        for (std::size_t Position = 0; Position < Game.CurrentAnswer.size(); ++Position) {
+            if (Game.CurrentAnswer[Position] == Letter) {
+                Game.Pattern[Position] = Letter;
+            }
+        }
+        if (Game.Pattern == Game.CurrentAnswer) {
+            Outcome.Result = GuessResult::Solved;
+            Outcome.ScoreDelta = SolvedBonus - Game.WrongCount;
+            FinishQuestion(Game, Outcome);
+        } else {
+            Outcome.Result = GuessResult::RightLetter;
+        }
+    } else {
+        Outcome.ScoreDelta = -WrongGuessPenalty;
+        ++Game.WrongCount;
+        Outcome.WrongMarkShown = Game.WrongCount;
+        if (Game.WrongCount >= WrongGuessesAllowed) {
+            Outcome.Result = GuessResult::Lost;
+            Game.Pattern = Game.CurrentAnswer;
+            FinishQuestion(Game, Outcome);
+        } else {
+            Outcome.Result = GuessResult::WrongLetter;
+        }
+    }
+    MatchScore += Outcome.ScoreDelta;
+    Outcome.Pattern = Game.Pattern;
+    return Outcome;
+}
+
+QuestionView NextQuestion(WordGuessGame& Game) {
+    ResetGuessState(Game);
+    AdvanceQuestion(Game);
+    return buatsoal(Game);
+}
+
+std::optional<QuestionView> Edit2KeyDown(WordGuessGame& Game, std::uint16_t Key) {
+    if (Key != SpaceKey || !Game.QuestionFinished) {
+        return std::nullopt;
+    }
+    return NextQuestion(Game);
+}
+
+void EndVisit(WordGuessGame& Game) {
+    // Both input boxes are disabled from here until the next visit starts.
+    Game.GuessingOpen = false;
+    Game.QuestionFinished = false;
+    AdvanceQuestion(Game);
+}
+
+}  // namespace wordguess

@@ -1,0 +1,123 @@
+// The word-guessing game's rules: question order, pattern, letter guesses, scoring and visit flow.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "QuestionBank.h"
+
+namespace wordguess {
+
+constexpr int QuestionsInOrder = 5;
+constexpr int WrongGuessesAllowed = 7;
+constexpr int SolvedBonus = 50;
+constexpr int WrongGuessPenalty = 3;
+constexpr std::uint16_t SpaceKey = 32;
+
+// Bank entry numbers (1 to 5) in the order they are asked. Position p (1 to 5) is element p - 1.
+using QuestionOrder = std::array<int, QuestionsInOrder>;
+
+// Everything the screen keeps between and during visits. A plain value: copy it to try a move.
+struct WordGuessGame {
+    QuestionBank Bank;
+    QuestionOrder Order{1, 2, 3, 4, 5};
+    int QuestionPointer = 1;  // position in Order of the question on screen
+    std::string CurrentAnswer;
+    std::string Pattern;                     // the caption of the pattern label
+    std::array<bool, 26> LetterAvailable{};  // A to Z
+    int WrongCount = 0;
+    bool GuessingOpen = false;
+    bool QuestionFinished = false;
+
+    bool operator==(const WordGuessGame& Other) const;
+};
+
+// What the screen shows for a freshly built question.
+struct QuestionView {
+    std::string Category;  // for the category label
+    std::string Pattern;   // for the pattern label
+    int PatternTop = 0;    // the pattern label's top, counted from the stage top
+};
+
+enum class GuessResult {
+    Ignored,      // nothing happens at all: no score, no mark, no label hidden
+    RightLetter,  // letters revealed, the word is not complete yet
+    Solved,       // the letter completed the word
+    WrongLetter,  // one more wrong mark, the question goes on
+    Lost,         // the seventh wrong guess: the answer is revealed
+};
+
+// What one key press on the letter box asks the screen to update.
+struct GuessOutcome {
+    GuessResult Result = GuessResult::Ignored;
+    char Letter = 0;         // the letter whose label is hidden (0 when ignored)
+    std::string Pattern;     // the pattern label's caption after the guess
+    int WrongMarkShown = 0;  // 1 to 7: the wrong mark to show now; 0: none
+    int ScoreDelta = 0;      // already added to MatchScore; rewrite the score label when non-zero
+    // Only when the question ended (Solved or Lost): hide all letters, show the description and
+    // the reward picture, show the next-question button and move the input to the Space box.
+    std::string Description;
+    std::string RewardPicture;
+
+    bool QuestionEnded() const {
+        return Result == GuessResult::Solved || Result == GuessResult::Lost;
+    }
+};
+
+// Creation: the question order is shuffled once (acak) and the pointer starts at 1.
+// The bank needs at least five entries; a shorter one is refused with std::invalid_argument.
+WordGuessGame CreateWordGuess(std::mt19937& Generator, QuestionBank Bank = ShippedQuestionBank());
+
+// Five random transpositions of 1..5, each drawing two positions from 1 to 5. Deliberately not a
+// uniform shuffle: the game has always dealt its questions this way.
+QuestionOrder acak(std::mt19937& Generator);
+
+// 5 (or more) wraps to 1, anything else grows by one.
+void AdvanceQuestion(WordGuessGame& Game);
+
+// The bank entry number of the question at the pointer.
+int CurrentEntry(const WordGuessGame& Game);
+
+// A space for a space, "-" for a letter to guess; any other character cannot be typed on the
+// letter keys, so it is shown from the start and never blocks a solution.
+std::string MakePattern(const std::string& Answer);
+
+// The pattern label's top, from the stage top, by the pattern's length in characters.
+int PatternTopOffset(std::size_t CharacterCount);
+
+// Makes every letter guessable again and clears QuestionFinished (the screen shows all 26 labels).
+void awal(WordGuessGame& Game);
+
+// Builds the question at the pointer, passing over entries of the skipped category. The skip stops
+// after one full round, so a bank made only of such entries shows the entry it started at.
+QuestionView buatsoal(WordGuessGame& Game);
+
+// Start of a visit: fresh guess state and the question at the pointer, which is not advanced.
+// The screen also hides the wrong marks and the button, clears the description, shows the
+// placeholder picture, enables the letter box and starts the visit timer.
+QuestionView StartVisit(WordGuessGame& Game);
+
+// A key on the letter box, by virtual-key code: only 65 to 90, each letter once per question,
+// and only while guessing is open. The screen clears the box's text whatever the outcome.
+GuessOutcome Edit1KeyDown(WordGuessGame& Game, std::uint16_t Key, int& MatchScore);
+
+// Checks one upper-case letter A to Z against the answer and scores it into MatchScore.
+// Edit1KeyDown is the way in for keys; this does not look at LetterAvailable.
+GuessOutcome cekhuruf(WordGuessGame& Game, char Letter, int& MatchScore);
+
+// The next question: fresh guess state, pointer advanced, question built. The screen clears the
+// description, shows the placeholder, moves the input to the letter box and hides the button.
+QuestionView NextQuestion(WordGuessGame& Game);
+
+// A key on the Space box: Space after a question ended runs NextQuestion; anything else is ignored.
+std::optional<QuestionView> Edit2KeyDown(WordGuessGame& Game, std::uint16_t Key);
+
+// End of the visit (the 20th timer tick): no more input, and the pointer moves on, so the next
+// visit opens with the following question whether or not this one was finished.
+void EndVisit(WordGuessGame& Game);
+
+}  // namespace wordguess
