@@ -1,0 +1,100 @@
+# Functions for the real-window checks: a private Xvfb display, the game in it, keys, clicks,
+# screenshots, pixel reads and the window system's close command. Every wait is bounded.
+
+RW_DIR=$(mktemp -d /tmp/tevra-realwindow.XXXXXX)
+RW_XVFB_PID="" RW_APP_PID="" RW_WID=""
+
+rw_fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$RW_DIR/app.log" ] && sed 's/^/  app: /' "$RW_DIR/app.log" >&2
+    exit 1
+}
+
+# Starts Xvfb on the first free display number from 90 on and exports DISPLAY.
+rw_start_display() {
+    local w=$1 h=$2 n
+    for n in $(seq 90 120); do
+        [ -e "/tmp/.X$n-lock" ] || break
+    done
+    Xvfb ":$n" -screen 0 "${w}x${h}x24" -nolisten tcp -noreset >"$RW_DIR/xvfb.log" 2>&1 &
+    RW_XVFB_PID=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 100); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    rw_fail "Xvfb did not start"
+}
+
+# Launches the game and waits until its window is mapped; prints the milliseconds it took.
+rw_launch() {
+    local start end i
+    start=$(date +%s%N)
+    "$@" >"$RW_DIR/app.log" 2>&1 &
+    RW_APP_PID=$!
+    for i in $(seq 200); do
+        kill -0 "$RW_APP_PID" 2>/dev/null || rw_fail "the game exited before showing a window"
+        RW_WID=$(timeout 5 xdotool search --onlyvisible --pid "$RW_APP_PID" 2>/dev/null | tail -1)
+        [ -n "$RW_WID" ] && break
+        sleep 0.05
+    done
+    [ -n "$RW_WID" ] || rw_fail "no window appeared"
+    end=$(date +%s%N)
+    timeout 5 xdotool windowfocus "$RW_WID" 2>/dev/null
+    sleep 0.3
+    echo $(((end - start) / 1000000))
+}
+
+rw_key() { timeout 10 xdotool key --delay 40 "$@"; sleep 0.3; }
+rw_type() { timeout 30 xdotool type --delay 30 -- "$1"; sleep 0.3; }
+rw_click() { timeout 5 xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
+rw_move() { timeout 5 xdotool mousemove "$1" "$2"; sleep 0.3; }
+rw_shot() { timeout 10 import -window root "$1"; }
+
+# Prints the colour of one pixel of a screenshot as "r,g,b".
+rw_pixel() {
+    timeout 10 convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# Sends the window system's close command (WM_DELETE_WINDOW) and waits for the game to exit;
+# returns its exit status (124 when it did not exit in time).
+rw_close() {
+    timeout 10 python3 - "$RW_WID" <<'PY' || return 1
+import sys
+from Xlib import X, display, protocol
+d = display.Display()
+w = d.create_resource_object('window', int(sys.argv[1], 0))
+a = d.intern_atom
+ev = protocol.event.ClientMessage(window=w, client_type=a('WM_PROTOCOLS'),
+                                  data=(32, [a('WM_DELETE_WINDOW'), X.CurrentTime, 0, 0, 0]))
+w.send_event(ev, event_mask=X.NoEventMask)
+d.sync()
+PY
+    rw_wait_exit 5
+}
+
+rw_wait_exit() {
+    local i
+    for i in $(seq $(($1 * 20))); do
+        if ! kill -0 "$RW_APP_PID" 2>/dev/null; then
+            wait "$RW_APP_PID"
+            return $?
+        fi
+        sleep 0.05
+    done
+    return 124
+}
+
+rw_stop_all() {
+    local p
+    for p in $RW_APP_PID $RW_XVFB_PID; do
+        kill -0 "$p" 2>/dev/null && kill -TERM "$p" 2>/dev/null
+    done
+    sleep 0.2
+    for p in $RW_APP_PID $RW_XVFB_PID; do
+        kill -0 "$p" 2>/dev/null && kill -KILL "$p" 2>/dev/null
+    done
+    wait 2>/dev/null
+    rm -rf "$RW_DIR"
+}
