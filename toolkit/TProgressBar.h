@@ -1,0 +1,26 @@
+// A progress bar: a sunken frame filled from the left in proportion to its position.
+#pragma once
+
+#include "TControl.h"
+
+class TProgressBar : public TGraphicControl {
+public:
+    explicit TProgressBar(TForm* form);
+
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Step() const { return step_; }
+    int Position() const { return position_; }
+    void SetRange(int min, int max);
+    void SetStep(int step);
+    void SetPosition(int position);  // kept within Min..Max
+    void StepIt();                   // Position + Step, wrapping to Min past Max
+
+    void Paint(TCanvas& canvas) override;
+
+private:
+    int min_ = 0;
+    int max_ = 100;
+    int step_ = 10;
+    int position_ = 0;
+};
