@@ -1,0 +1,46 @@
+// The menu screen: lays out its stage and starts the one match of the run.
+#include "Unit1.h"
+
+#include "MatchState.h"
+#include "ScreenLayout.h"
+#include "SysColors.h"
+#include "TApplication.h"
+#include "Unit2.h"
+
+TForm1* Form1 = nullptr;
+
+TForm1::TForm1(TApplication& app) : TForm(app) {}
+
+void TForm1::FormCreate() {
+    Image1 = AddStageImage(*this, "Form1", RGB(255, 240, 214));
+    const TFont buttonFont = MakeFont("Verdana", -21);
+    FreeButton1 = Add<TButton>();
+    FreeButton1->Name = "FreeButton1";
+    FreeButton1->SetCaption("START");
+    FreeButton1->SetFont(buttonFont);
+    FreeButton1->SetBounds(0, 0, 250, 50);
+    FreeButton1->OnClick = [this](TControl*) { FreeButton1Click(); };
+    FreeButton5 = Add<TButton>();
+    FreeButton5->Name = "FreeButton5";
+    FreeButton5->SetCaption("KELUAR");
+    FreeButton5->SetFont(buttonFont);
+    FreeButton5->SetBounds(0, 0, 250, 50);
+    FreeButton5->OnClick = [this](TControl*) { FreeButton5Click(); };
+    Label1 = AddLabel(*this, "Tevra Kelas 4",
+                      MakeFont("Arial Black", -37, GetSysColor(COLOR_WINDOWTEXT)));
+    Label1->Name = "Label1";
+
+    PlaceOnStage(*FreeButton1, *Image1, 480, 150);
+    PlaceOnStage(*FreeButton5, *Image1, 480, 390);
+    PlaceOnStage(*Label1, *Image1, 40, 392);
+}
+
+void TForm1::FreeButton1Click() {
+    MatchState.ClockMinutes = 5;
+    MatchState.ClockSeconds = 0;
+    MatchState.MatchScore = 0;
+    Hide();
+    Form2->Show();
+}
+
+void TForm1::FreeButton5Click() { Application().Terminate(); }

@@ -1,0 +1,23 @@
+// The menu screen: START begins the match, KELUAR ends the application.
+#pragma once
+
+#include "TButton.h"
+#include "TForm.h"
+#include "TImage.h"
+#include "TLabel.h"
+
+class TForm1 : public TForm {
+public:
+    explicit TForm1(TApplication& app);
+
+    void FormCreate() override;
+    void FreeButton1Click();  // START
+    void FreeButton5Click();  // KELUAR
+
+    TImage* Image1 = nullptr;
+    TButton* FreeButton1 = nullptr;
+    TButton* FreeButton5 = nullptr;
+    TLabel* Label1 = nullptr;
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,28 @@
+// The final score screen: lays out its stage and shows the final score.
+#include "Unit5.h"
+
+#include "MatchState.h"
+#include "ScreenLayout.h"
+#include "TApplication.h"
+
+TForm5* Form5 = nullptr;
+
+TForm5::TForm5(TApplication& app) : TForm(app) {}
+
+void TForm5::FormCreate() {
+    Image1 = AddStageImage(*this, "Form5", RGB(255, 240, 214));
+    skor = AddCentredLabel(*this, "9999", MakeFont("Arial Black", -133, clRed), 356, 187);
+    skor->Name = "skor";
+    EXIT = Add<TButton>();
+    EXIT->Name = "EXIT";
+    EXIT->SetCaption("Keluar");
+    EXIT->SetFont(MakeFont("Verdana", -32));
+    EXIT->SetBounds(0, 0, 185, 65);
+    EXIT->OnClick = [this](TControl*) { EXITClick(); };
+    PlaceOnStage(*skor, *Image1, 424, 224);
+    PlaceOnStage(*EXIT, *Image1, 143, 400);
+}
+
+void TForm5::FormActivate() { skor->SetCaption(ScoreText(MatchState.MatchScore)); }
+
+void TForm5::EXITClick() { Application().Terminate(); }

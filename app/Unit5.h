@@ -1,0 +1,22 @@
+// The final score screen: shows the match's score; its button ends the application.
+#pragma once
+
+#include "TButton.h"
+#include "TForm.h"
+#include "TImage.h"
+#include "TLabel.h"
+
+class TForm5 : public TForm {
+public:
+    explicit TForm5(TApplication& app);
+
+    void FormCreate() override;
+    void FormActivate() override;
+    void EXITClick();
+
+    TImage* Image1 = nullptr;
+    TLabel* skor = nullptr;
+    TButton* EXIT = nullptr;
+};
+
+extern TForm5* Form5;

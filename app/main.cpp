@@ -1,0 +1,27 @@
+// The program's entry: opens the window, creates the five screens and runs the one match.
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "Screens.h"
+#include "TApplication.h"
+#include "TevraResources.h"
+#include "sdl/TSdlBackend.h"
+
+int main() {
+    std::string error;
+    std::unique_ptr<TSdlBackend> backend = TSdlBackend::Create(&error);
+    if (!backend) {
+        std::fprintf(stderr, "tevra: %s\n", error.c_str());
+        return 1;
+    }
+    InstallTevraResources();
+    LoadFontAliases();
+    int exitCode = 0;
+    {
+        TApplication app(*backend);
+        CreateScreens(app);
+        app.Run();
+    }
+    return exitCode;
+}

@@ -1,0 +1,246 @@
+// The box-pushing screen: translates keys, clicks and ticks into the board model and repaints.
+#include "Unit2.h"
+
+#include <cstdio>
+
+#include "MatchState.h"
+#include "ScreenLayout.h"
+#include "TApplication.h"
+#include "TCanvas.h"
+#include "TResources.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+
+TForm2* Form2 = nullptr;
+
+namespace {
+
+const TColor BoxPushGround = RGB(255, 236, 200);
+
+boxpush::CellCode CellAt(const boxpush::TBoxPushGame& game, int col, int row) {
+    return game.Board[col][row];
+}
+
+}  // namespace
+
+TForm2::TForm2(TApplication& app) : TForm(app) {}
+
+void TForm2::FormCreate() {
+    // Layout on the stage, in the design's order.
+    Image1 = AddStageImage(*this, "Form2", BoxPushGround);
+    dg = Add<TDrawGrid>();
+    dg->Name = "dg";
+    dg->SetColCount(boxpush::BoardColumns);
+    dg->SetRowCount(boxpush::BoardRows);
+    dg->SetDefaultColWidth(40);
+    dg->SetDefaultRowHeight(40);
+    dg->SetBounds(0, 0, 600, 480);
+    dg->OnDrawCell = [this](int col, int row, const TRect& rect, TCanvas& canvas) {
+        dgDrawCell(col, row, rect, canvas);
+    };
+    dg->OnKeyDown = [this](TControl*, int& key, TShiftState shift) { dgKeyDown(key, shift); };
+
+    const TFont buttonFont = MakeFont("Arial Black", -21);
+    Button1 = Add<TButton>();
+    Button1->Name = "Button1";
+    Button1->SetCaption("RESET");
+    Button1->SetFont(buttonFont);
+    Button1->SetBounds(0, 0, 100, 40);
+    Button1->OnClick = [this](TControl*) { Button1Click(); };
+    Button3 = Add<TButton>();
+    Button3->Name = "Button3";
+    Button3->SetCaption("UNDO");
+    Button3->SetFont(buttonFont);
+    Button3->SetBounds(0, 0, 100, 40);
+    Button3->SetEnabled(false);
+    Button3->OnClick = [this](TControl*) { Button3Click(); };
+
+    ProgressBar1 = AddVisitBar(*this, 205, 17);
+    skor = AddCentredLabel(*this, "0", MakeFont("Arial Black", -48), 153, 68);
+    skor->Name = "skor";
+    waktu = AddLabel(*this, "5:00", MakeFont("Arial Black", -48));
+    waktu->Name = "waktu";
+
+    PlaceOnStage(*dg, *Image1, 100, 100);
+    PlaceOnStage(*Button1, *Image1, 309, 25);
+    PlaceOnStage(*Button3, *Image1, 421, 25);
+    PlaceOnStage(*ProgressBar1, *Image1, 307, 72);
+    PlaceOnStage(*skor, *Image1, 616, 3);
+    PlaceOnStage(*waktu, *Image1, 144, 3);
+
+    Timer1 = AddTimer(1000);
+    Timer1->OnTimer = [this] { Timer1Timer(); };
+    Timer2 = AddTimer(3000);
+    Timer2->OnTimer = [this] { Timer2Timer(); };
+
+    // The five fixed tiles, then the box pair of a freshly drawn style.
+    const char* const fixedTiles[] = {"F0", "F1", "F2", nullptr, "F4", "F100", nullptr};
+    for (std::size_t code = 0; code < TileSet.size(); ++code) {
+        if (fixedTiles[code] != nullptr) LoadPictureResource(TileSet[code], fixedTiles[code]);
+    }
+    Application().Randomize();
+    BoxStyle = boxpush::DrawBoxStyle(ProcessRandom());
+    LoadBoxTiles();
+
+    acak();
+    LevelSlot = 1;
+    Game.BoardReady = false;
+    boxpush::MarkSnapshotsEmpty(Game);
+}
+
+void TForm2::FormActivate() {
+    TicksLeft = 20;
+    ProgressBar1->SetPosition(ProgressBar1->Min());
+    MatchState.CurrentGameTag = GameTagBoxPush;
+    ShowScore();
+    const boxpush::LoadOutcome outcome =
+        boxpush::BeginVisit(Game, LevelMapText(LevelOrder[LevelSlot - 1]));
+    if (outcome.Error.Fault != boxpush::LevelMapFault::None) {
+        std::fprintf(stderr, "tevra: level map TES%d: %s\n", LevelOrder[LevelSlot - 1],
+                     outcome.Error.Message.c_str());
+    }
+    MirrorUndoButton();
+    dg->Invalidate();
+    GiveGridFocus();
+    Timer1->SetEnabled(true);
+    Timer2->SetEnabled(true);
+}
+
+void TForm2::FormClose() {
+    for (TBitmap& tile : TileSet) tile = TBitmap();
+    TForm::FormClose();
+}
+
+void TForm2::acak() {
+    Application().Randomize();
+    LevelOrder = boxpush::acak(ProcessRandom());
+}
+
+void TForm2::LEVEL(int levelNumber) {
+    const boxpush::LoadOutcome outcome = boxpush::LEVEL(Game, LevelMapText(levelNumber));
+    if (outcome.Error.Fault != boxpush::LevelMapFault::None) {
+        std::fprintf(stderr, "tevra: level map TES%d: %s\n", levelNumber,
+                     outcome.Error.Message.c_str());
+    }
+    dg->Invalidate();
+}
+
+std::string TForm2::LevelMapText(int levelNumber) {
+    TResourceBytes bytes;
+    std::string error;
+    const std::string name = "TES" + std::to_string(levelNumber);
+    if (!FindResource(name, &bytes, &error)) return std::string();
+    return std::string(reinterpret_cast<const char*>(bytes.Data), bytes.Size);
+}
+
+void TForm2::dgDrawCell(int col, int row, const TRect& rect, TCanvas& canvas) {
+    const auto code = static_cast<std::int32_t>(CellAt(Game, col, row));
+    if (code < 0 || code >= static_cast<std::int32_t>(TileSet.size())) return;
+    canvas.Draw(rect.Left, rect.Top, TileSet[static_cast<std::size_t>(code)]);
+}
+
+void TForm2::dgKeyDown(int& key, TShiftState) {
+    boxpush::Direction direction;
+    switch (key) {
+        case VK_LEFT: direction = boxpush::Direction::Left; break;
+        case VK_UP: direction = boxpush::Direction::Up; break;
+        case VK_RIGHT: direction = boxpush::Direction::Right; break;
+        case VK_DOWN: direction = boxpush::Direction::Down; break;
+        default: return;
+    }
+    const boxpush::StepOutcome outcome = boxpush::PressArrow(Game, direction);
+    if (outcome.Effect == boxpush::KeyEffect::Ignored) return;
+    MirrorUndoButton();
+    RedrawCells(outcome.Changed);
+    if (outcome.Level == boxpush::LevelState::Solved) LevelSolved();
+}
+
+void TForm2::RedrawCells(const boxpush::ChangedCells& cells) {
+    for (const boxpush::CellPosition& cell : cells) dg->InvalidateCell(cell.Col, cell.Row);
+}
+
+void TForm2::LevelSolved() {
+    LevelSlot = boxpush::ToggleLevelSlot(LevelSlot);
+    MatchState.MatchScore += boxpush::WinBonus(TicksLeft);
+    ShowScore();
+    Application().Randomize();
+    BoxStyle = boxpush::DrawBoxStyle(ProcessRandom());
+    LoadBoxTiles();
+    Timer2->SetEnabled(false);
+    Hide();
+    Form3->Show();
+}
+
+void TForm2::Timer2Timer() {
+    ProgressBar1->StepIt();
+    --TicksLeft;
+    if (ProgressBar1->Position() != ProgressBar1->Max()) return;
+    ProgressBar1->SetPosition(ProgressBar1->Min());
+    TicksLeft = 20;
+    Timer2->SetEnabled(false);
+    LevelSlot = boxpush::ToggleLevelSlot(LevelSlot);
+    Application().Randomize();
+    BoxStyle = boxpush::DrawBoxStyle(ProcessRandom());
+    LoadBoxTiles();
+    Hide();
+    Form3->Show();
+}
+
+void TForm2::Button1Click() {
+    const int levelNumber = LevelOrder[LevelSlot - 1];
+    const boxpush::LoadOutcome outcome = boxpush::PressReset(Game, LevelMapText(levelNumber));
+    if (outcome.Error.Fault != boxpush::LevelMapFault::None) {
+        std::fprintf(stderr, "tevra: level map TES%d: %s\n", levelNumber,
+                     outcome.Error.Message.c_str());
+    }
+    MirrorUndoButton();
+    dg->Invalidate();
+    GiveGridFocus();
+}
+
+void TForm2::Button3Click() {
+    const boxpush::UndoOutcome outcome = boxpush::PressUndo(Game);
+    if (outcome.Repaint == boxpush::GridRepaint::Whole) dg->Invalidate();
+    MirrorUndoButton();
+    GiveGridFocus();
+}
+
+void TForm2::Timer1Timer() {
+    const TClockOutcome outcome = TickMatchClock(MatchState);
+    const std::string text = ClockText(MatchState.ClockMinutes, MatchState.ClockSeconds);
+    Form2->waktu->SetCaption(text);
+    Form3->waktu->SetCaption(text);
+    Form4->waktu->SetCaption(text);
+    if (outcome == TClockOutcome::MatchOver) EndMatch();
+}
+
+void TForm2::EndMatch() {
+    Timer1->SetEnabled(false);
+    Timer2->SetEnabled(false);
+    Form4->Timer1->SetEnabled(false);
+    Form3->Timer1->SetEnabled(false);
+    if (MatchState.CurrentGameTag == GameTagBoxPush) {
+        Hide();
+    } else if (MatchState.CurrentGameTag == GameTagWordGuess) {
+        Form3->Hide();
+    } else {
+        Form4->PartialCredit();
+        Form4->Hide();
+    }
+    Form5->Show();
+}
+
+void TForm2::LoadBoxTiles() {
+    LoadPictureResource(TileSet[3], boxpush::BoxTileName(BoxStyle));
+    LoadPictureResource(TileSet[6], boxpush::BoxOnTargetTileName(BoxStyle));
+    dg->Invalidate();
+}
+
+void TForm2::ShowScore() { skor->SetCaption(ScoreText(MatchState.MatchScore)); }
+
+void TForm2::MirrorUndoButton() { Button3->SetEnabled(Game.UndoEnabled); }
+
+void TForm2::GiveGridFocus() {
+    if (dg->CanFocus()) dg->SetFocus();
+}

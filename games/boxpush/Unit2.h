@@ -1,0 +1,65 @@
+// The box-pushing screen: its board, tiles, RESET and UNDO, the visit timer and the match clock.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "BoxPushGame.h"
+#include "TBitmap.h"
+#include "TButton.h"
+#include "TDrawGrid.h"
+#include "TForm.h"
+#include "TImage.h"
+#include "TLabel.h"
+#include "TProgressBar.h"
+#include "TTimer.h"
+
+class TForm2 : public TForm {
+public:
+    explicit TForm2(TApplication& app);
+
+    void FormCreate() override;
+    void FormActivate() override;
+    void FormClose() override;
+
+    // Handlers, named after their control and event.
+    void dgDrawCell(int col, int row, const TRect& rect, TCanvas& canvas);
+    void dgKeyDown(int& key, TShiftState shift);
+    void Timer1Timer();
+    void Timer2Timer();
+    void Button1Click();
+    void Button3Click();
+
+    void acak();
+    void LEVEL(int levelNumber);
+
+    TImage* Image1 = nullptr;
+    TDrawGrid* dg = nullptr;
+    TButton* Button1 = nullptr;  // RESET
+    TButton* Button3 = nullptr;  // UNDO
+    TProgressBar* ProgressBar1 = nullptr;
+    TLabel* skor = nullptr;
+    TLabel* waktu = nullptr;
+    TTimer* Timer1 = nullptr;  // the match clock, 1000 ms
+    TTimer* Timer2 = nullptr;  // the visit timer, 3000 ms
+
+    boxpush::TBoxPushGame Game;
+    std::array<int, 2> LevelOrder{1, 2};  // entries 1 and 2 are elements 0 and 1
+    int LevelSlot = 1;
+    int BoxStyle = 0;
+    int TicksLeft = 20;
+    std::array<TBitmap, 7> TileSet;  // one picture per cell code 0..6
+
+private:
+    void LoadBoxTiles();
+    void ShowScore();
+    void RedrawCells(const boxpush::ChangedCells& cells);
+    void MirrorUndoButton();
+    void GiveGridFocus();
+    void LevelSolved();
+    void PrepareNextVisit();
+    void EndMatch();
+    std::string LevelMapText(int levelNumber);
+};
+
+extern TForm2* Form2;
