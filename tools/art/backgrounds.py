@@ -1,0 +1,243 @@
+"""The five 800 x 600 screen backgrounds: menu, box pushing, word guessing, typing, final score."""
+
+import math
+
+import artlib as a
+
+W, H = 800, 600
+BORDER = "#e3c98a"  # soft border of the white control boxes
+
+
+def heading(x, y, s, size=26, anchor="end"):
+    return a.text(x, y, s, size, a.HEADING_FONT, a.INK, anchor)
+
+
+def box(x0, y0, x1, y1, rx=12):
+    return a.white_box(x0, y0, x1, y1, rx, BORDER, 3)
+
+
+def keyboard(x, y, w):
+    """A keyboard seen from the front: three letter rows and a space bar."""
+    rows = ["QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"]
+    pitch = (w - 16) / 10
+    key = pitch - 4
+    h = 8 + 4 * pitch + 4
+    out = [a.rect(x, y, w, h, "#4a5260", 10, a.OUTLINE, 3)]
+    colours = [a.RED, a.ORANGE, a.YELLOW, a.GREEN, a.BLUE, a.PURPLE, a.PINK]
+    for r, letters in enumerate(rows):
+        x0 = x + 8 + r * pitch * 0.35
+        ky = y + 8 + r * pitch
+        for i, ch in enumerate(letters):
+            kx = x0 + i * pitch
+            out.append(a.rect(round(kx, 1), round(ky, 1), round(key, 1), round(key, 1), "#f4f1ea", 4,
+                              a.OUTLINE, 1.5))
+            if (r * 3 + i) % 4 == 0:
+                out.append(a.rect(round(kx, 1), round(ky + key - 4, 1), round(key, 1), 4,
+                                  colours[(r + i) % len(colours)], 2))
+            size = max(14, round(key * 0.55))
+            out.append(a.text(round(kx + key / 2, 1), round(ky + key / 2 + size * 0.36, 1), ch, size,
+                              a.HEADING_FONT, a.INK, "middle"))
+    sy = y + 8 + 3 * pitch
+    out.append(a.rect(round(x + 8 + pitch * 2.2, 1), round(sy, 1), round(pitch * 5.6, 1),
+                      round(key, 1), "#f4f1ea", 4, a.OUTLINE, 1.5))
+    return "".join(out)
+
+
+def letter_block(x, y, size, ch, colour):
+    """A toy letter cube, front face with the letter and a lighter top."""
+    d = size * 0.22
+    top = f"M{x},{y} L{x + d},{y - d} L{x + size + d},{y - d} L{x + size},{y} Z"
+    side = f"M{x + size},{y} L{x + size + d},{y - d} L{x + size + d},{y + size - d} L{x + size},{y + size} Z"
+    return (a.path(top, "#ffffff", a.OUTLINE, 3) + a.path(side, colour, a.OUTLINE, 3)
+            + a.rect(x, y, size, size, colour, 4, a.OUTLINE, 3)
+            + a.rect(x + 6, y + 6, size - 12, size - 12, "#ffffff", 6, None)
+            + a.text(x + size / 2, y + size * 0.73, ch, round(size * 0.6), a.HEADING_FONT, colour,
+                     "middle"))
+
+
+def sunburst(cx, cy, colour, rays=18, length=1400):
+    out = []
+    for i in range(rays):
+        a0 = 2 * math.pi * i / rays
+        a1 = a0 + math.pi / rays
+        out.append(f"M{cx},{cy} L{cx + length * math.cos(a0):.1f},{cy + length * math.sin(a0):.1f} "
+                   f"L{cx + length * math.cos(a1):.1f},{cy + length * math.sin(a1):.1f} Z")
+    return a.path(" ".join(out), colour, None)
+
+
+def dots(colour, step=40, r=3, skip=()):
+    """A quiet dot pattern on the ground."""
+    out = []
+    for j, y in enumerate(range(step // 2, H, step)):
+        for x in range(step // 2 + (step // 2 if j % 2 else 0), W, step):
+            if not any(x0 - 6 <= x <= x1 + 6 and y0 - 6 <= y <= y1 + 6 for x0, y0, x1, y1 in skip):
+                out.append(f"M{x - r},{y} a{r},{r} 0 1 0 {2 * r},0 a{r},{r} 0 1 0 {-2 * r},0 Z")
+    return a.path(" ".join(out), colour, None)
+
+
+def confetti(spots):
+    colours = [a.RED, a.ORANGE, a.YELLOW, a.GREEN, a.BLUE, a.PURPLE, a.PINK, a.TEAL]
+    out = []
+    for i, (x, y) in enumerate(spots):
+        c = colours[i % len(colours)]
+        kind = i % 3
+        if kind == 0:
+            out.append(a.rect(x - 7, y - 3.5, 14, 7, c, 2, extra=f' transform="rotate({(i * 37) % 180} {x} {y})"'))
+        elif kind == 1:
+            out.append(a.circle(x, y, 5, c, None))
+        else:
+            out.append(a.path(f"M{x - 9},{y} q4.5,-7 9,0 t9,0", "none", c, 4))
+    return "".join(out)
+
+
+def title(x, y1, y2, size):
+    """The painted game name on two lines, each letter in its own colour."""
+    colours = [a.RED, a.ORANGE, a.GOLD, a.GREEN, a.BLUE, a.PURPLE, a.PINK, a.TEAL]
+
+    def coloured(s, start):
+        spans, k = [], start
+        for ch in s:
+            if ch == " ":
+                spans.append(" ")
+                continue
+            spans.append(f'<tspan fill="{colours[k % len(colours)]}">{ch}</tspan>')
+            k += 1
+        return "".join(spans)
+
+    def line_(yy, s, start):
+        common = f'x="{x}" y="{yy}" font-family="Lato" font-weight="900" font-size="{size}"'
+        shadow = f'<text {common} fill="{a.OUTLINE}" opacity="0.25" transform="translate(6,7)">{s}</text>'
+        outline = (f'<text {common} fill="{a.OUTLINE}" stroke="{a.OUTLINE}" stroke-width="12" '
+                   f'stroke-linejoin="round">{s}</text>')
+        face = (f'<text {common} stroke="#ffffff" stroke-width="4" stroke-linejoin="round" '
+                f'paint-order="stroke">{coloured(s, start)}</text>')
+        return shadow + outline + face
+
+    return line_(y1, "Tevra", 0) + line_(y2, "Kelas 4", 5)
+
+
+# ---------------------------------------------------------------------------------------------
+
+def form1():
+    """Menu: painted title top-left, toys for the three games, calm areas for the controls."""
+    ground = a.rect(0, 0, W, H, a.GROUND_MENU) + sunburst(210, 120, a.GROUND_MENU_RAY)
+    grass = (a.path("M0,520 Q200,496 400,514 Q600,532 800,506 L800,600 L0,600 Z", "#b9e0a0", None)
+             + a.path("M0,520 Q200,496 400,514 Q600,532 800,506", "none", "#8cc46e", 4))
+    calm = (a.rect(466, 136, 278, 78, "#fffaf0", 18) + a.rect(466, 376, 278, 78, "#fffaf0", 18)
+            + box(24, 380, 362, 458, 16))
+    title_art = title(40, 118, 222, 104)
+    # middle row: letter blocks (word guessing) and a full basket (box pushing)
+    blocks = (letter_block(52, 292, 58, "A", a.RED) + letter_block(124, 292, 58, "B", a.BLUE)
+              + letter_block(196, 292, 58, "C", a.GREEN) + letter_block(88, 238, 54, "K", a.ORANGE))
+    full_basket = a.place(a.in_basket(a.apple()), 282, 258, 2.4)
+    stars = (a.star(446, 46, 18, 8, a.GOLD, a.OUTLINE, 3) + a.star(420, 250, 12, 5, a.PINK, a.OUTLINE, 2.5)
+             + a.star(770, 40, 14, 6, a.TEAL, a.OUTLINE, 2.5) + a.star(760, 286, 11, 5, a.GOLD, a.OUTLINE, 2.5))
+    keys = keyboard(476, 234, 260)
+    # bottom: the player pushing an item towards a basket, beside a bit of brick wall
+    wall = "".join(a.place(a.wall_tile(), 30 + 48 * i, 484, 1.2) for i in range(3))
+    scene = (wall
+             + a.place(a.figure(), 250, 446, 2.3)
+             + a.place(a.watermelon(), 346, 470, 1.8)
+             + a.place(a.basket(), 470, 462, 2.1)
+             + a.place(a.in_basket(a.grapes()), 580, 462, 2.1)
+             + a.place(a.in_basket(a.ball()), 680, 462, 2.1))
+    return a.svg(W, H, ground + grass + calm + title_art + blocks + full_basket + stars + keys + scene)
+
+
+def form2():
+    """Box pushing: a framed board, a panel for RESET/UNDO and the bar, clock and score boxes."""
+    ground = a.rect(0, 0, W, H, a.GROUND_BOXPUSH) + dots("#c4e4b4", 40, 4, skip=[(92, 92, 708, 588)])
+    frame = (a.rect(90, 90, 620, 500, a.BROWN, 10, a.OUTLINE, 3)
+             + a.rect(96, 96, 608, 488, a.TAN_DARK, 4)
+             + a.rect(100, 100, 600, 480, a.FLOOR))
+    top = (heading(130, 48, "WAKTU") + box(136, 12, 294, 64)
+           + box(300, 14, 530, 88, 14)
+           + heading(604, 48, "NILAI") + box(610, 12, 776, 64))
+    sides = (a.place(a.apple(), 14, 130, 1.6) + a.place(a.banana(), 16, 230, 1.5)
+             + a.place(a.in_basket(a.orange()), 10, 330, 1.8) + a.place(a.cake(), 16, 450, 1.5)
+             + a.place(a.grapes(), 726, 130, 1.6) + a.place(a.ball(), 728, 230, 1.5)
+             + a.place(a.basket(), 720, 330, 1.8) + a.place(a.burger(), 728, 450, 1.5)
+             + a.star(46, 560, 12, 5, a.GOLD, a.OUTLINE, 2.5) + a.star(754, 560, 12, 5, a.PINK, a.OUTLINE, 2.5))
+    return a.svg(W, H, ground + frame + top + sides)
+
+
+INSTRUCTION_3 = ("Ketik salah satu huruf di bawah ini untuk menebak kata di atas. "
+                 "Harus diketik TIDAK BISA DIKLIK DENGAN MOUSE")
+
+
+def form3():
+    """Word guessing: pale yellow with the boxes for every control."""
+    ground = a.rect(0, 0, W, H, a.GROUND_WORDGUESS)
+    body = (heading(367, 45, "WAKTU", 24) + box(375, 13, 534, 55, 10)
+            + heading(622, 45, "NILAI", 24) + box(630, 13, 789, 55, 10)
+            + a.rect(42, 58, 214, 214, a.WHITE, 8, BORDER, 3)
+            + heading(280, 217, "Kategori", 21, "start") + box(277, 224, 782, 264, 10)
+            + box(14, 280, 787, 457, 14)
+            + a.text(400, 477, INSTRUCTION_3, 15, a.NARROW_FONT, a.INK, "middle")
+            + box(34, 487, 770, 579, 14))
+    return a.svg(W, H, ground + body)
+
+
+INSTRUCTION_4 = [
+    "Ketik seperti kata di atas. Kata yang berwarna merah adalah kata yang diacak,",
+    "jadi harus ditulis yang benar sehingga dapat dibaca. Jika sudah selesai tekan ENTER.",
+    "Jika tidak pindah ke soal berikutnya berarti ada kesalahan pengetikan.",
+    "Periksalah kembali ejaannya, huruf besar, huruf kecil, atau tanda bacanya.",
+]
+
+
+def form4():
+    """Typing: light blue, clock and score boxes, puzzle and answer boxes, the instruction."""
+    ground = a.rect(0, 0, W, H, a.GROUND_TYPING)
+    body = (heading(128, 47, "WAKTU") + box(136, 15, 295, 58, 10)
+            + heading(570, 47, "NILAI") + box(578, 15, 737, 58, 10)
+            + box(36, 87, 768, 209, 14) + box(36, 318, 769, 440, 14))
+    lines = "".join(a.text(400, 234 + 24 * i, s, 16, a.PLAIN_FONT, a.INK, "middle")
+                    for i, s in enumerate(INSTRUCTION_4))
+    art = (a.rect(0, 470, W, 130, "#b6d8f0")
+           + keyboard(250, 462, 300)
+           + a.g(a.rect(0, 0, 150, 16, a.YELLOW, 3, a.OUTLINE, 3)
+                 + a.path("M150,0 L174,8 L150,16 Z", a.TAN_LIGHT, a.OUTLINE, 3)
+                 + a.path("M166,5 L174,8 L166,11 Z", a.OUTLINE, None)
+                 + a.rect(-14, 0, 16, 16, a.PINK, 3, a.OUTLINE, 3), "translate(52,540) rotate(-18)")
+           + letter_block(600, 500, 50, "A", a.RED) + letter_block(666, 500, 50, "b", a.GREEN)
+           + letter_block(633, 452, 46, "c", a.BLUE)
+           + a.star(90, 480, 13, 5.5, a.GOLD, a.OUTLINE, 2.5) + a.star(760, 470, 10, 4.5, a.PINK, a.OUTLINE, 2))
+    return a.svg(W, H, ground + body + lines + art)
+
+
+def trophy(x, y, s):
+    t = (a.path("M40,20 L120,20 L116,70 C112,100 96,112 80,114 C64,112 48,100 44,70 Z", a.GOLD, a.OUTLINE, 4)
+         + a.path("M42,34 C14,32 14,74 48,80", "none", a.OUTLINE, 9)
+         + a.path("M118,34 C146,32 146,74 112,80", "none", a.OUTLINE, 9)
+         + a.path("M42,34 C14,32 14,74 48,80", "none", a.GOLD, 4)
+         + a.path("M118,34 C146,32 146,74 112,80", "none", a.GOLD, 4)
+         + a.path("M58,30 L56,66 C58,84 66,94 74,98", "none", "#fbd97a", 6)
+         + a.rect(70, 112, 20, 22, a.GOLD_DARK, 2, a.OUTLINE, 4)
+         + a.rect(50, 132, 60, 14, a.GOLD, 4, a.OUTLINE, 4)
+         + a.rect(40, 146, 80, 22, a.BROWN, 5, a.OUTLINE, 4)
+         + a.star(80, 58, 20, 9, "#fff2b0", a.OUTLINE, 3))
+    return a.g(t, f"translate({x},{y}) scale({s})")
+
+
+def form5():
+    """Final score: the heading NILAI over the score box, a trophy, stars and confetti."""
+    ground = a.rect(0, 0, W, H, a.GROUND_FINAL) + sunburst(602, 318, "#e7d5f2", 20)
+    score = (a.text(602, 208, "NILAI", 72, a.HEADING_FONT, a.INK, "middle",
+                    extra=' stroke="#ffffff" stroke-width="8" stroke-linejoin="round" paint-order="stroke"')
+             + a.rect(408, 226, 388, 190, a.GOLD, 26, a.OUTLINE, 4)
+             + a.rect(417, 235, 370, 172, a.WHITE, 18, a.OUTLINE, 2))
+    calm = a.rect(128, 386, 215, 95, "#f8f1fb", 18)
+    spots = [(40, 40), (120, 24), (210, 60), (330, 30), (380, 90), (520, 40), (690, 36), (770, 90),
+             (30, 150), (370, 200), (30, 300), (370, 330), (40, 470), (390, 470), (90, 560),
+             (230, 540), (360, 560), (470, 470), (560, 520), (650, 470), (740, 530), (790, 440),
+             (250, 20), (460, 110), (745, 180)]
+    stars = (a.star(70, 90, 26, 11, a.GOLD, a.OUTLINE, 3) + a.star(420, 150, 16, 7, a.PINK, a.OUTLINE, 3)
+             + a.star(760, 150, 20, 8.5, a.TEAL, a.OUTLINE, 3) + a.star(470, 540, 22, 9, a.GOLD, a.OUTLINE, 3)
+             + a.star(700, 560, 14, 6, a.ORANGE, a.OUTLINE, 3) + a.star(60, 400, 15, 6.5, a.BLUE, a.OUTLINE, 3)
+             + a.star(300, 170, 12, 5, a.RED, a.OUTLINE, 2.5))
+    return a.svg(W, H, ground + confetti(spots) + stars + trophy(158, 96, 1.6) + calm + score)
+
+
+def backgrounds():
+    return {"Form1": form1(), "Form2": form2(), "Form3": form3(), "Form4": form4(), "Form5": form5()}
