@@ -184,7 +184,7 @@ def basket():
 FILLED_TOP = 23
 
 
-def in_basket(drawing, scale=0.7, centre_y=15.5):
+def in_basket(drawing, scale=0.8, centre_y=15.5):
     """The same drawing sitting in the basket: back rim, the drawing, then the basket's front."""
     inner = g(drawing, f"translate(20,{centre_y}) scale({scale}) translate(-20,-20)")
     return basket_back(FILLED_TOP) + inner + basket_front(FILLED_TOP)

@@ -94,23 +94,27 @@ def title(x, y1, y2, size):
     """The painted game name on two lines, each letter in its own colour."""
     colours = [a.RED, a.ORANGE, a.GOLD, a.GREEN, a.BLUE, a.PURPLE, a.PINK, a.TEAL]
 
-    def coloured(s, start):
-        spans, k = [], start
+    def spans(s, start, plain):
+        # Every layer uses the same one-span-per-letter markup, so all layers get the same layout.
+        out, k = [], start
         for ch in s:
             if ch == " ":
-                spans.append(" ")
+                out.append(" ")
                 continue
-            spans.append(f'<tspan fill="{colours[k % len(colours)]}">{ch}</tspan>')
+            fill = "" if plain else f' fill="{colours[k % len(colours)]}"'
+            out.append(f"<tspan{fill}>{ch}</tspan>")
             k += 1
-        return "".join(spans)
+        return "".join(out)
 
     def line_(yy, s, start):
         common = f'x="{x}" y="{yy}" font-family="Lato" font-weight="900" font-size="{size}"'
-        shadow = f'<text {common} fill="{a.OUTLINE}" opacity="0.25" transform="translate(6,7)">{s}</text>'
+        plain = spans(s, start, True)
+        shadow = (f'<text {common} fill="{a.OUTLINE}" opacity="0.22" '
+                  f'transform="translate(5,6)">{plain}</text>')
         outline = (f'<text {common} fill="{a.OUTLINE}" stroke="{a.OUTLINE}" stroke-width="12" '
-                   f'stroke-linejoin="round">{s}</text>')
+                   f'stroke-linejoin="round">{plain}</text>')
         face = (f'<text {common} stroke="#ffffff" stroke-width="4" stroke-linejoin="round" '
-                f'paint-order="stroke">{coloured(s, start)}</text>')
+                f'paint-order="stroke">{spans(s, start, False)}</text>')
         return shadow + outline + face
 
     return line_(y1, "Tevra", 0) + line_(y2, "Kelas 4", 5)

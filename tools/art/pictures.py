@@ -115,7 +115,7 @@ def hand():
              + a.path("M112,150 C110,164 102,172 92,174", "none", a.SKIN_DARK, 3)
              + a.path("M68,198 L134,198", "none", a.OUTLINE, SW))
     sleeve = a.rect(62, 188, 78, 14, a.TEAL, 4, a.OUTLINE, SW)
-    return framed(outline + fill + lines + sleeve)
+    return framed(a.g(outline + fill + lines + sleeve, "translate(-10,0)"))
 
 
 def heart():
