@@ -1,5 +1,6 @@
 """Shared palette, SVG helpers and the drawings that several pictures reuse."""
 
+import math
 from xml.sax.saxutils import escape
 
 # One palette for the whole game: change a colour here and re-run tools/render_art.sh.
@@ -111,7 +112,6 @@ def white_box(x0, y0, x1, y1, rx=12, border=None, bw=3):
 
 
 def star(cx, cy, r_out, r_in, fill, stroke=OUTLINE, sw=SW, points=5, turn=0.0):
-    import math
     pts = []
     for i in range(points * 2):
         r = r_out if i % 2 == 0 else r_in

@@ -5,22 +5,15 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import backgrounds  # noqa: E402
+import pictures  # noqa: E402
 import tiles  # noqa: E402
 
 
 def main():
     out_dir = sys.argv[1]
-    sets = {"tiles": tiles.tiles()}
-    try:
-        import pictures
-        sets["pictures"] = pictures.pictures()
-    except ImportError:
-        pass
-    try:
-        import backgrounds
-        sets["backgrounds"] = backgrounds.backgrounds()
-    except ImportError:
-        pass
+    sets = {"tiles": tiles.tiles(), "pictures": pictures.pictures(),
+            "backgrounds": backgrounds.backgrounds()}
     for group, files in sets.items():
         group_dir = os.path.join(out_dir, group)
         os.makedirs(group_dir, exist_ok=True)
