@@ -77,8 +77,7 @@ void TForm2::FormCreate() {
     // The five fixed tiles, then the box pair of a freshly drawn style.
     const char* const fixedTiles[] = {"F0", "F1", "F2", nullptr, "F4", "F100", nullptr};
     for (std::size_t code = 0; code < TileSet.size(); ++code) {
-        if (fixedTiles[code] != nullptr)
-            LoadPictureResource(TileSet[code], fixedTiles[code]);
+        if (fixedTiles[code] != nullptr) LoadPictureResource(TileSet[code], fixedTiles[code]);
     }
     Application().Randomize();
     BoxStyle = boxpush::DrawBoxStyle(ProcessRandom());
@@ -109,8 +108,7 @@ void TForm2::FormActivate() {
 }
 
 void TForm2::FormClose() {
-    for (TBitmap& tile : TileSet)
-        tile = TBitmap();
+    for (TBitmap& tile : TileSet) tile = TBitmap();
     TForm::FormClose();
 }
 
@@ -132,48 +130,34 @@ std::string TForm2::LevelMapText(int levelNumber) {
     TResourceBytes bytes;
     std::string error;
     const std::string name = "TES" + std::to_string(levelNumber);
-    if (!FindResource(name, &bytes, &error))
-        return std::string();
+    if (!FindResource(name, &bytes, &error)) return std::string();
     return std::string(reinterpret_cast<const char*>(bytes.Data), bytes.Size);
 }
 
 void TForm2::dgDrawCell(int col, int row, const TRect& rect, TCanvas& canvas) {
     const auto code = static_cast<std::int32_t>(CellAt(Game, col, row));
-    if (code < 0 || code >= static_cast<std::int32_t>(TileSet.size()))
-        return;
+    if (code < 0 || code >= static_cast<std::int32_t>(TileSet.size())) return;
     canvas.Draw(rect.Left, rect.Top, TileSet[static_cast<std::size_t>(code)]);
 }
 
 void TForm2::dgKeyDown(int& key, TShiftState) {
     boxpush::Direction direction;
     switch (key) {
-        case VK_LEFT:
-            direction = boxpush::Direction::Left;
-            break;
-        case VK_UP:
-            direction = boxpush::Direction::Up;
-            break;
-        case VK_RIGHT:
-            direction = boxpush::Direction::Right;
-            break;
-        case VK_DOWN:
-            direction = boxpush::Direction::Down;
-            break;
-        default:
-            return;
+        case VK_LEFT: direction = boxpush::Direction::Left; break;
+        case VK_UP: direction = boxpush::Direction::Up; break;
+        case VK_RIGHT: direction = boxpush::Direction::Right; break;
+        case VK_DOWN: direction = boxpush::Direction::Down; break;
+        default: return;
     }
     const boxpush::StepOutcome outcome = boxpush::PressArrow(Game, direction);
-    if (outcome.Effect == boxpush::KeyEffect::Ignored)
-        return;
+    if (outcome.Effect == boxpush::KeyEffect::Ignored) return;
     MirrorUndoButton();
     RedrawCells(outcome.Changed);
-    if (outcome.Level == boxpush::LevelState::Solved)
-        LevelSolved();
+    if (outcome.Level == boxpush::LevelState::Solved) LevelSolved();
 }
 
 void TForm2::RedrawCells(const boxpush::ChangedCells& cells) {
-    for (const boxpush::CellPosition& cell : cells)
-        dg->InvalidateCell(cell.Col, cell.Row);
+    for (const boxpush::CellPosition& cell : cells) dg->InvalidateCell(cell.Col, cell.Row);
 }
 
 void TForm2::LevelSolved() {
@@ -191,8 +175,7 @@ void TForm2::LevelSolved() {
 void TForm2::Timer2Timer() {
     ProgressBar1->StepIt();
     --TicksLeft;
-    if (ProgressBar1->Position() != ProgressBar1->Max())
-        return;
+    if (ProgressBar1->Position() != ProgressBar1->Max()) return;
     ProgressBar1->SetPosition(ProgressBar1->Min());
     TicksLeft = 20;
     Timer2->SetEnabled(false);
@@ -218,8 +201,7 @@ void TForm2::Button1Click() {
 
 void TForm2::Button3Click() {
     const boxpush::UndoOutcome outcome = boxpush::PressUndo(Game);
-    if (outcome.Repaint == boxpush::GridRepaint::Whole)
-        dg->Invalidate();
+    if (outcome.Repaint == boxpush::GridRepaint::Whole) dg->Invalidate();
     MirrorUndoButton();
     GiveGridFocus();
 }
@@ -230,8 +212,7 @@ void TForm2::Timer1Timer() {
     Form2->waktu->SetCaption(text);
     Form3->waktu->SetCaption(text);
     Form4->waktu->SetCaption(text);
-    if (outcome == TClockOutcome::MatchOver)
-        EndMatch();
+    if (outcome == TClockOutcome::MatchOver) EndMatch();
 }
 
 void TForm2::EndMatch() {
@@ -256,15 +237,10 @@ void TForm2::LoadBoxTiles() {
     dg->Invalidate();
 }
 
-void TForm2::ShowScore() {
-    skor->SetCaption(ScoreText(MatchState.MatchScore));
-}
+void TForm2::ShowScore() { skor->SetCaption(ScoreText(MatchState.MatchScore)); }
 
-void TForm2::MirrorUndoButton() {
-    Button3->SetEnabled(Game.UndoEnabled);
-}
+void TForm2::MirrorUndoButton() { Button3->SetEnabled(Game.UndoEnabled); }
 
 void TForm2::GiveGridFocus() {
-    if (dg->CanFocus())
-        dg->SetFocus();
+    if (dg->CanFocus()) dg->SetFocus();
 }

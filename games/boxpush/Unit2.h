@@ -15,7 +15,7 @@
 #include "TTimer.h"
 
 class TForm2 : public TForm {
-  public:
+public:
     explicit TForm2(TApplication& app);
 
     void FormCreate() override;
@@ -50,7 +50,7 @@ class TForm2 : public TForm {
     int TicksLeft = 20;
     std::array<TBitmap, 7> TileSet;  // one picture per cell code 0..6
 
-  private:
+private:
     void LoadBoxTiles();
     void ShowScore();
     void RedrawCells(const boxpush::ChangedCells& cells);
