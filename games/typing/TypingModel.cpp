@@ -1,0 +1,229 @@
+// The typing game's rules, free of any screen or toolkit.
+#include "TypingModel.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+namespace typing {
+
+namespace {
+
+constexpr char Space = ' ';
+
+bool IsContinuationByte(unsigned char Byte) {
+    return (Byte & 0xC0) == 0x80;
+}
+
+std::size_t SequenceLength(unsigned char LeadByte) {
+    if ((LeadByte & 0xE0) == 0xC0) {
+        return 2;
+    }
+    if ((LeadByte & 0xF0) == 0xE0) {
+        return 3;
+    }
+    if ((LeadByte & 0xF8) == 0xF0) {
+        return 4;
+    }
+    return 1;
+}
+
+// Every single space ends a word, so two spaces in a row leave an empty word between them.
+std::vector<std::string> SplitWords(const std::string& Sentence) {
+    std::vector<std::string> Words(1);
+    for (char Character : Sentence) {
+        if (Character == Space) {
+            Words.emplace_back();
+        } else {
+            Words.back() += Character;
+        }
+    }
+    return Words;
+}
+
+// A draw kept inside 1..K, so that no source can make the exchanges reach outside the word.
+int DrawPosition(TRandomSource& Random, int K) {
+    return std::clamp(Random.DrawFromOneTo(K), 1, K);
+}
+
+std::vector<int> DrawWordNumbers(int WordCount, TRandomSource& Random) {
+    std::vector<int> Numbers;
+    if (WordCount < ScrambledWordCount) {
+        // Too few words to draw four distinct ones: scramble every word there is.
+        for (int Number = 1; Number <= WordCount; ++Number) {
+            Numbers.push_back(Number);
+        }
+        return Numbers;
+    }
+    Random.Reseed();
+    while (static_cast<int>(Numbers.size()) < ScrambledWordCount) {
+        int Number = DrawPosition(Random, WordCount);
+        while (std::find(Numbers.begin(), Numbers.end(), Number) != Numbers.end()) {
+            Number = DrawPosition(Random, WordCount);
+        }
+        Numbers.push_back(Number);
+    }
+    return Numbers;
+}
+
+std::string ScrambleWord(const std::string& Word, TRandomSource& Random) {
+    std::vector<std::string> Letters = SplitCharacters(Word);
+    const int LetterCount = static_cast<int>(Letters.size());
+    if (LetterCount == 0) {
+        return Word;
+    }
+    for (int Exchange = 0; Exchange < ExchangesPerWord; ++Exchange) {
+        Random.Reseed();
+        const int First = DrawPosition(Random, LetterCount);
+        const int Second = DrawPosition(Random, LetterCount);
+        std::swap(Letters[static_cast<std::size_t>(First - 1)],
+                  Letters[static_cast<std::size_t>(Second - 1)]);
+    }
+    std::string Scrambled;
+    for (const std::string& Letter : Letters) {
+        Scrambled += Letter;
+    }
+    return Scrambled;
+}
+
+bool IsChosen(const std::vector<int>& Numbers, int Number) {
+    return std::find(Numbers.begin(), Numbers.end(), Number) != Numbers.end();
+}
+
+}  // namespace
+
+TypingGame CreateTyping(TRandomSource& Random, SentenceBank Bank) {
+    if (Bank.empty()) {
+        throw std::invalid_argument("a sentence bank needs at least one sentence");
+    }
+    TypingGame Game;
+    Game.SentenceOrder = acak(Bank.size(), Random);
+    Game.Bank = std::move(Bank);
+    Game.SentencePointer = 0;
+    return Game;
+}
+
+std::vector<int> acak(std::size_t SentenceCount, TRandomSource& Random) {
+    std::vector<int> Order;
+    for (std::size_t Position = 1; Position <= SentenceCount; ++Position) {
+        Order.push_back(static_cast<int>(Position));
+    }
+    if (Order.empty()) {
+        return Order;
+    }
+    const int Count = static_cast<int>(SentenceCount);
+    Random.Reseed();
+    for (int Exchange = 0; Exchange < Count; ++Exchange) {
+        const int First = DrawPosition(Random, Count);
+        const int Second = DrawPosition(Random, Count);
+        std::swap(Order[static_cast<std::size_t>(First - 1)],
+                  Order[static_cast<std::size_t>(Second - 1)]);
+    }
+    return Order;
+}
+
+void AdvanceSentence(TypingGame& Game) {
+    const int Last = static_cast<int>(Game.SentenceOrder.size());
+    Game.SentencePointer = Game.SentencePointer >= Last ? 1 : Game.SentencePointer + 1;
+}
+
+const std::string& SelectedSentence(const TypingGame& Game) {
+    const int BankPosition =
+        Game.SentenceOrder.at(static_cast<std::size_t>(Game.SentencePointer - 1));
+    return Game.Bank.at(static_cast<std::size_t>(BankPosition - 1));
+}
+
+SentencePuzzle buatsoal(const std::string& Sentence, TRandomSource& Random) {
+    SentencePuzzle Puzzle;
+    Puzzle.CurrentSentence = Sentence;
+    Puzzle.Words = SplitWords(Sentence);
+    const int WordCount = static_cast<int>(Puzzle.Words.size());
+    Puzzle.ScrambledWordNumbers = DrawWordNumbers(WordCount, Random);
+
+    // Each word, scrambled or not, keeps its length and is followed by exactly one space.
+    for (int Number = 1; Number <= WordCount; ++Number) {
+        const std::string& Word = Puzzle.Words[static_cast<std::size_t>(Number - 1)];
+        Puzzle.DisplayLine +=
+            IsChosen(Puzzle.ScrambledWordNumbers, Number) ? ScrambleWord(Word, Random) : Word;
+        Puzzle.DisplayLine += Space;
+    }
+
+    for (int Number : Puzzle.ScrambledWordNumbers) {
+        std::size_t Start = 0;
+        for (int Earlier = 1; Earlier < Number; ++Earlier) {
+            Start += CharacterCount(Puzzle.Words[static_cast<std::size_t>(Earlier - 1)]) + 1;
+        }
+        Puzzle.WordStarts.push_back(Start);
+        Puzzle.RedRanges.push_back(
+            {Start, CharacterCount(Puzzle.Words[static_cast<std::size_t>(Number - 1)])});
+    }
+    return Puzzle;
+}
+
+const SentencePuzzle& BuildNextPuzzle(TypingGame& Game, TRandomSource& Random) {
+    AdvanceSentence(Game);
+    Game.Puzzle = buatsoal(SelectedSentence(Game), Random);
+    return Game.Puzzle;
+}
+
+std::vector<std::string> SplitCharacters(const std::string& Text) {
+    std::vector<std::string> Characters;
+    std::size_t Position = 0;
+    while (Position < Text.size()) {
+        const std::size_t Wanted = SequenceLength(static_cast<unsigned char>(Text[Position]));
+        std::size_t Length = 1;
+        while (Length < Wanted && Position + Length < Text.size() &&
+               IsContinuationByte(static_cast<unsigned char>(Text[Position + Length]))) {
+            ++Length;
+        }
+        Characters.push_back(Text.substr(Position, Length));
+        Position += Length;
+    }
+    return Characters;
+}
+
+std::size_t CharacterCount(const std::string& Text) {
+    return SplitCharacters(Text).size();
+}
+
+std::string TrimAnswer(const std::string& Typed) {
+    const auto IsBlank = [](char Character) { return static_cast<unsigned char>(Character) <= 32; };
+    const auto First = std::find_if_not(Typed.begin(), Typed.end(), IsBlank);
+    const auto Last = std::find_if_not(Typed.rbegin(), Typed.rend(), IsBlank).base();
+    return First < Last ? std::string(First, Last) : std::string();
+}
+
+AnswerVerdict CheckAnswer(const std::string& Typed, const std::string& CurrentSentence) {
+    return TrimAnswer(Typed) == CurrentSentence ? AnswerVerdict::Correct : AnswerVerdict::Wrong;
+}
+
+int PartialCredit(const std::string& Typed, const std::string& CurrentSentence) {
+    const std::vector<std::string> Answer = SplitCharacters(TrimAnswer(Typed));
+    const std::vector<std::string> Sentence = SplitCharacters(CurrentSentence);
+    const std::size_t Compared = std::min(Answer.size(), Sentence.size());
+    int Points = 0;
+    for (std::size_t Position = 0; Position < Compared; ++Position) {
+        Points += Answer[Position] == Sentence[Position] ? 1 : 0;
+    }
+    return Points;
+}
+
+AnswerOutcome Memo1KeyDown(TypingGame& Game, std::uint16_t Key, const std::string& MemoText,
+                           int& MatchScore, TRandomSource& Random) {
+    AnswerOutcome Outcome;
+    if (Key != EnterKey) {
+        return Outcome;
+    }
+    if (CheckAnswer(MemoText, Game.Puzzle.CurrentSentence) == AnswerVerdict::Wrong) {
+        Outcome.Result = AnswerKeyResult::WrongAnswer;
+        Outcome.Hint = WrongAnswerHint;
+        return Outcome;
+    }
+    Outcome.Result = AnswerKeyResult::CorrectAnswer;
+    Outcome.ScoreDelta = static_cast<int>(CharacterCount(Game.Puzzle.CurrentSentence));
+    MatchScore += Outcome.ScoreDelta;
+    BuildNextPuzzle(Game, Random);
+    return Outcome;
+}
+
+}  // namespace typing
