@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -73,6 +74,8 @@ public:
 
     // Delivers a message through the filter to the active form (used for every event).
     void Deliver(TMessage& message);
+    // Switches the backend's text input on or off to match the active form's focused control.
+    void SyncTextInput();
 
 private:
     void HandleEvent(const TBackendEvent& event);
@@ -84,9 +87,10 @@ private:
     TForm* active_ = nullptr;
     TBitmap frame_;
     bool terminated_ = false;
+    bool exposed_ = false;  // the backend lost the window's contents: push the whole frame
+    bool textInput_ = false;
     std::uint64_t timerSequence_ = 0;
 };
 
 // The process-wide random generator that the screens re-seed and pass to the models.
-#include <random>
 std::mt19937& ProcessRandom();

@@ -21,9 +21,14 @@ public:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void KeyDown(int& key, TShiftState shift, bool repeat) override;
+    void CaptureLost() override;
+    void FocusChanged(bool focused) override;
 
 private:
+    void SetPressed(bool pressed);
+
     std::string caption_;
     TFont font_;
+    bool holding_ = false;  // the left button went down on the button and is still held
     bool pressed_ = false;  // the left button is held and the pointer is inside
 };

@@ -60,6 +60,9 @@ public:
     // Whether this kind of control takes the keyboard focus at all (it must also be visible and
     // enabled to get it).
     virtual bool AcceptsFocus() const { return false; }
+    // Whether typed text (not only key codes) is wanted while this control has the focus; the
+    // backend's text input is switched on only then.
+    virtual bool WantsTextInput() const { return false; }
     bool CanFocus() const;
     bool Focused() const;
     void SetFocus();
@@ -74,6 +77,9 @@ public:
     virtual void MouseEnter() {}
     virtual void MouseLeave() {}
     virtual void FocusChanged(bool focused) { (void)focused; }
+    // The form took the mouse capture away before the button was released (the control was
+    // hidden or disabled, or the form was hidden); a held-down look must be dropped.
+    virtual void CaptureLost() { clickPending_ = false; }
     // A context menu was asked for (right click or the context-menu key); return true if handled.
     virtual bool ContextPopup() { return false; }
 

@@ -35,7 +35,7 @@ public:
     const std::vector<std::unique_ptr<TControl>>& Controls() const { return controls_; }
 
     TColor Color = clBlack;
-    int ClientWidth() const;   // the display's size: every form fills it
+    int ClientWidth() const;  // the display's size: every form fills it
     int ClientHeight() const;
 
     bool Visible() const { return visible_; }
@@ -68,8 +68,10 @@ public:
     // Called by the application with a message for this form.
     void Dispatch(TMessage& message);
 
-    // For the controls.
+    // For the controls: a control that is hidden or disabled loses focus, capture and hover; one
+    // being destroyed is forgotten without being notified.
     void ControlRemovedOrHidden(TControl* control);
+    void ControlDestroyed(TControl* control);
     TControl* Captured() const { return captured_; }
     TControl* Hovered() const { return hovered_; }
 
@@ -78,6 +80,9 @@ private:
     TControl* ControlAt(TPoint p) const;
     void DispatchMouse(TMessage& message);
     void UpdateHover(TPoint p);
+    void SetHovered(TControl* control);
+    void ReleaseMouse();
+    TRect ClientRect() const { return TRect{0, 0, ClientWidth(), ClientHeight()}; }
 
     TApplication& app_;
     std::vector<std::unique_ptr<TControl>> controls_;
@@ -88,4 +93,5 @@ private:
     TControl* captured_ = nullptr;
     TControl* hovered_ = nullptr;
     bool formClickPending_ = false;
+    bool destroying_ = false;
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "TControl.h"
 #include "TFont.h"
@@ -27,6 +28,11 @@ public:
     // While set (the default), a label that does not wrap takes the size of its text.
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
+
+    // The lines as painted: split at line breaks and, when wrapping, at spaces to the width.
+    std::vector<std::string> Lines() const;
+    static std::vector<std::string> WrapLines(const TFont& font, const std::string& text,
+                                              int width);
 
     void Paint(TCanvas& canvas) override;
 

@@ -16,6 +16,9 @@ public:
     void SetPosition(int position);  // kept within Min..Max
     void StepIt();                   // Position + Step, wrapping to Min past Max
 
+    // How many pixels of the inside (the width less the frame) stand for the position.
+    int FilledWidth() const;
+
     void Paint(TCanvas& canvas) override;
 
 private:

@@ -1,0 +1,31 @@
+# The windowing half of the GUI layer: forms, controls, timers and the loop, and its two backends.
+add_library(toolkit STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/TTimer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TControl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TForm.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TApplication.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TLabel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TImage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TButton.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TProgressBar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TDrawGrid.cpp)
+target_include_directories(toolkit PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(toolkit PUBLIC toolkit_graphics)
+
+# Tests and tools run on this one; it never opens a display.
+add_library(toolkit_headless STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/headless/THeadlessBackend.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/headless/THeadlessDriver.cpp)
+target_link_libraries(toolkit_headless PUBLIC toolkit)
+
+find_package(SDL2 REQUIRED)
+add_library(toolkit_sdl STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/sdl/TSdlBackend.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlKeyMap.cpp)
+target_link_libraries(toolkit_sdl PUBLIC toolkit)
+if(TARGET SDL2::SDL2)
+  target_link_libraries(toolkit_sdl PRIVATE SDL2::SDL2)
+else()
+  target_include_directories(toolkit_sdl PRIVATE ${SDL2_INCLUDE_DIRS})
+  target_link_libraries(toolkit_sdl PRIVATE ${SDL2_LIBRARIES})
+endif()

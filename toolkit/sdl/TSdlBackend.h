@@ -1,0 +1,44 @@
+// The real backend: one full-screen SDL window, its events, its clock and its pixels.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "TBackend.h"
+
+struct SDL_Window;
+struct SDL_Surface;
+union SDL_Event;
+
+class TSdlBackend : public TBackend {
+public:
+    // Opens the window on the primary display. Returns nothing, with the reason in *error, when
+    // there is no display to show it on or the video system cannot start.
+    static std::unique_ptr<TSdlBackend> Create(std::string* error);
+    ~TSdlBackend() override;
+    TSdlBackend(const TSdlBackend&) = delete;
+    TSdlBackend& operator=(const TSdlBackend&) = delete;
+
+    TSize DisplaySize() const override { return display_; }
+    std::uint64_t NowMs() const override;
+    std::uint64_t HighResCounter() override;
+    bool WaitEvent(TBackendEvent& event, int timeoutMs) override;
+    void Present(const TBitmap& frame, const std::vector<TRect>& changed) override;
+    void SetTextInput(bool enabled) override;
+
+private:
+    TSdlBackend() = default;
+    // False for events the application has no use for.
+    bool Translate(const SDL_Event& sdl, TBackendEvent& event);
+    bool FetchSurface();
+    void CopyRect(const TBitmap& frame, const TRect& rect);
+    void ReportOnce(const char* what);
+
+    SDL_Window* window_ = nullptr;
+    SDL_Surface* surface_ = nullptr;
+    TSize display_{};
+    bool surfaceStale_ = true;  // the surface must be fetched again and the whole frame pushed
+    bool closeSent_ = false;
+    bool reported_ = false;
+};
