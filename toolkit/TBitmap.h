@@ -33,7 +33,7 @@ public:
     // Decodes a 24-bit (or 32-bit) BMP or a JPEG, chosen by the data's signature. On failure the
     // picture is left as it was and the reason is written into *error.
     bool LoadFromBytes(const std::uint8_t* data, std::size_t size, std::string* error);
-    // Loads a named resource compiled into the executable (see Resources.h).
+    // Loads a named resource compiled into the executable (see TResources.h).
     bool LoadFromResource(const std::string& name, std::string* error);
     bool SaveToPng(const std::string& path, std::string* error) const;
 

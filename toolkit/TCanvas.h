@@ -25,12 +25,16 @@ struct TBrush {
 //   (nothing with a Clear brush); RoundRect leaves the pixels cut off at its corners untouched.
 // - LineTo draws from the pen position to the point, including the start, excluding the end; the
 //   pen then stands at the end, so a path continues where the last line stopped. A pen of width 2
-//   or more is centred on the path.
-// - Polygon closes the path, fills the inside with the brush and draws the outline with the pen.
+//   or more is centred on the path: each point of the line becomes a Width x Width square whose
+//   top-left is Width / 2 above and left of it, so a width-2 line along y = 3 covers rows 2 and 3.
+// - Rectangle and RoundRect always draw their outline 1 pixel wide, whatever Pen.Width says.
+// - Polygon closes the path, fills the inside with the brush and draws the outline with the pen;
+//   every corner point is part of the outline, so a polygon whose points coincide is one pixel.
 // - TextOut draws one line of text with the top-left corner of its text box at (x, y). With a
 //   Clear brush only the letter shapes are painted; with a Solid brush the text box is filled first.
 // - Draw copies a picture at its own size; a Transparent picture leaves out its key colour.
 // - Every operation is clipped to ClipRect (in bitmap coordinates) and to the bitmap.
+// - Colours may be system colour references; they are resolved when drawn.
 class TCanvas {
 public:
     explicit TCanvas(TBitmap& target);
@@ -44,7 +48,9 @@ public:
     // Origin: where the canvas's (0, 0) lies on the bitmap. ClipRect is in bitmap coordinates.
     TPoint Origin() const { return origin_; }
     void SetOrigin(TPoint origin) { origin_ = origin; }
-    TRect ClipRect() const { return clip_; }
+    // The clip as it applies now: the rect last set, intersected with the bitmap's current size.
+    // A fresh canvas clips to the whole bitmap, whatever size the bitmap later takes.
+    TRect ClipRect() const;
     void SetClipRect(const TRect& clip);       // intersected with the bitmap
     void IntersectClipRect(const TRect& local);  // narrows the clip by a rect in canvas coordinates
 

@@ -8,6 +8,11 @@
 #include "TFont.h"
 #include "TTypes.h"
 
+// Splits UTF-8 text into code points. A byte that does not start a valid sequence (a stray
+// continuation byte, an overlong form, a surrogate, a value past U+10FFFF, a sequence cut short)
+// becomes U+FFFD and decoding goes on with the next byte; nothing past the end is ever read.
+std::u32string DecodeUtf8(const std::string& utf8);
+
 struct TFontMetrics {
     int Ascent = 0;   // pixels above the baseline
     int Descent = 0;  // pixels below the baseline (positive)
@@ -24,9 +29,12 @@ public:
     // Loads the game's alias configuration (a fontconfig XML file) on top of the system's; call
     // once at start-up, before the first text is measured. Returns false when it cannot be read.
     bool LoadAliasConfig(const std::string& path);
+    // The same for a configuration held in memory (the game embeds its own as a resource).
+    bool LoadAliasConfigFromMemory(const std::string& xml);
 
     // Adds a font file to this process's private font set / takes it out again. Only this process
-    // sees the face; nothing is installed on the system.
+    // sees the face; nothing is installed on the system. Adding a missing or unreadable file, or
+    // removing one that was never added, returns false.
     bool AddPrivateFont(const std::string& path);
     bool RemovePrivateFont(const std::string& path);
 
@@ -35,6 +43,7 @@ public:
     // The family name fontconfig found for the face ("DejaVu Sans" for "Verdana", ...).
     std::string ResolvedFamily(const TFont& font);
 
+    // A font Height of 0 means the default size (-13, 10 points).
     TFontMetrics Metrics(const TFont& font);
     TSize TextExtent(const TFont& font, const std::string& utf8);
     // Draws the text with the top-left of its text box at (x, y) in bitmap coordinates, blending

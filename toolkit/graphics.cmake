@@ -1,0 +1,17 @@
+# The painter, pictures, fonts, system colours and resource table: the half of the GUI layer
+# that needs no window.
+find_package(Freetype REQUIRED)
+find_package(Fontconfig REQUIRED)
+find_package(JPEG REQUIRED)
+find_package(PNG REQUIRED)
+
+add_library(toolkit_graphics STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/TBitmap.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TCanvas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TFontEngine.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImageCodec.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TResources.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SysColors.cpp)
+target_include_directories(toolkit_graphics PUBLIC ${PROJECT_SOURCE_DIR}/toolkit)
+target_link_libraries(toolkit_graphics
+  PRIVATE Freetype::Freetype Fontconfig::Fontconfig JPEG::JPEG PNG::PNG)

@@ -1,0 +1,281 @@
+// The software painter: rectangles, rounded rectangles, lines, polygons, text and pictures.
+#include "TCanvas.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+#include "SysColors.h"
+#include "TFontEngine.h"
+
+namespace {
+
+// A clip that means "the whole bitmap, whatever its size"; it is intersected with the bitmap at
+// every use, so it never needs updating when the bitmap is resized.
+constexpr TRect UnlimitedClip{INT_MIN / 4, INT_MIN / 4, INT_MAX / 4, INT_MAX / 4};
+
+TRect BitmapRect(const TBitmap& b) { return TRect{0, 0, b.Width(), b.Height()}; }
+
+// Writes pixels in bitmap coordinates, dropping every one outside the clip.
+class TPlotter {
+public:
+    TPlotter(TBitmap& target, const TRect& clip) : target_(target), clip_(clip) {}
+    const TRect& Clip() const { return clip_; }
+    void Plot(int x, int y, std::uint32_t native) {
+        if (x < clip_.Left || x >= clip_.Right || y < clip_.Top || y >= clip_.Bottom) return;
+        target_.Row(y)[x] = native;
+    }
+    // Fills x1..x2 (inclusive) of row y.
+    void Span(int y, int x1, int x2, std::uint32_t native) {
+        if (y < clip_.Top || y >= clip_.Bottom) return;
+        x1 = std::max(x1, clip_.Left);
+        x2 = std::min(x2, clip_.Right - 1);
+        std::uint32_t* row = target_.Row(y);
+        for (int x = x1; x <= x2; ++x) row[x] = native;
+    }
+    void Square(int x, int y, int width, std::uint32_t native) {
+        const int x0 = x - width / 2;
+        const int y0 = y - width / 2;
+        for (int yy = y0; yy < y0 + width; ++yy) Span(yy, x0, x0 + width - 1, native);
+    }
+
+private:
+    TBitmap& target_;
+    TRect clip_;
+};
+
+// The horizontal extent of one row of a filled shape, inclusive at both ends.
+struct TRowSpan {
+    int Left = 0;
+    int Right = -1;
+    bool Covers(int x) const { return x >= Left && x <= Right; }
+};
+
+// Fills a shape given row by row: pixels with a 4-neighbour outside the shape are the outline
+// (pen), the rest is the inside (brush, unless the brush is clear). This gives a thin outline
+// that follows curved corners without gaps.
+void PaintSpans(TPlotter& plot, int top, const std::vector<TRowSpan>& rows, std::uint32_t pen,
+                const std::uint32_t* brush) {
+    const int count = static_cast<int>(rows.size());
+    for (int i = 0; i < count; ++i) {
+        const TRowSpan& row = rows[i];
+        const TRowSpan above = i > 0 ? rows[i - 1] : TRowSpan{};
+        const TRowSpan below = i + 1 < count ? rows[i + 1] : TRowSpan{};
+        const int y = top + i;
+        if (y < plot.Clip().Top || y >= plot.Clip().Bottom) continue;
+        const int from = std::max(row.Left, plot.Clip().Left);
+        const int to = std::min(row.Right, plot.Clip().Right - 1);
+        for (int x = from; x <= to; ++x) {
+            const bool edge = x == row.Left || x == row.Right || !above.Covers(x) || !below.Covers(x);
+            if (edge) {
+                plot.Plot(x, y, pen);
+            } else if (brush) {
+                plot.Plot(x, y, *brush);
+            }
+        }
+    }
+}
+
+// Steps from (x0, y0) towards (x1, y1), calling visit for every point but the last.
+template <typename Visit>
+void WalkLine(int x0, int y0, int x1, int y1, Visit visit) {
+    const long long dx = std::llabs(static_cast<long long>(x1) - x0);
+    const long long dy = -std::llabs(static_cast<long long>(y1) - y0);
+    const int sx = x0 < x1 ? 1 : -1;
+    const int sy = y0 < y1 ? 1 : -1;
+    long long err = dx + dy;
+    int x = x0;
+    int y = y0;
+    while (x != x1 || y != y1) {
+        visit(x, y);
+        const long long e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+}  // namespace
+
+TCanvas::TCanvas(TBitmap& target) : target_(&target), clip_(UnlimitedClip) {}
+
+TRect TCanvas::ClipRect() const { return clip_.Intersect(BitmapRect(*target_)); }
+
+void TCanvas::SetClipRect(const TRect& clip) { clip_ = clip.Intersect(BitmapRect(*target_)); }
+
+void TCanvas::IntersectClipRect(const TRect& local) {
+    clip_ = clip_.Intersect(local.Offset(origin_.X, origin_.Y));
+}
+
+void TCanvas::FillRect(const TRect& r) {
+    const TRect area = r.Offset(origin_.X, origin_.Y).Intersect(ClipRect());
+    const std::uint32_t color = TBitmap::ToNative(ResolveColor(Brush.Color));
+    for (int y = area.Top; y < area.Bottom; ++y) {
+        std::uint32_t* row = target_->Row(y);
+        for (int x = area.Left; x < area.Right; ++x) row[x] = color;
+    }
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) { RoundRect(x1, y1, x2, y2, 0, 0); }
+
+void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight) {
+    if (x2 < x1) std::swap(x1, x2);
+    if (y2 < y1) std::swap(y1, y2);
+    const int width = x2 - x1;
+    const int height = y2 - y1;
+    if (width <= 0 || height <= 0) return;
+    // Corners are quarters of an ellipse of cornerWidth x cornerHeight; a pixel belongs to the
+    // shape when its centre lies inside, which for a 4 x 4 ellipse cuts off one pixel per corner.
+    const double rx = std::min(std::abs(cornerWidth), width) / 2.0;
+    const double ry = std::min(std::abs(cornerHeight), height) / 2.0;
+    const TRect clip = ClipRect();
+    // Only the rows that can be visible are worked out, plus one on each side for the outline.
+    const int firstRow = std::max(0, clip.Top - origin_.Y - y1 - 1);
+    const int lastRow = std::min(height - 1, clip.Bottom - origin_.Y - y1);
+    if (firstRow > lastRow) return;
+    std::vector<TRowSpan> rows;
+    rows.reserve(static_cast<std::size_t>(lastRow - firstRow + 1));
+    for (int i = firstRow; i <= lastRow; ++i) {
+        double inset = 0;
+        if (rx > 0 && ry > 0) {
+            const double centre = i + 0.5;
+            double dy = 0;
+            if (centre < ry) dy = ry - centre;
+            if (centre > height - ry) dy = centre - (height - ry);
+            if (dy > 0) {
+                const double t = std::min(1.0, dy / ry);
+                inset = rx - rx * std::sqrt(1.0 - t * t);
+            }
+        }
+        const int left = static_cast<int>(std::ceil(inset - 0.5));
+        const int right = width - 1 - left;
+        rows.push_back(TRowSpan{x1 + origin_.X + left, x1 + origin_.X + right});
+    }
+    // The extra row kept on each side lies outside the clip; it is there so that the rows at the
+    // clip edge see their true neighbours and do not get a false outline.
+    TPlotter plot(*target_, clip);
+    const std::uint32_t pen = TBitmap::ToNative(ResolveColor(Pen.Color));
+    const std::uint32_t brush = TBitmap::ToNative(ResolveColor(Brush.Color));
+    const bool solid = Brush.Style == TBrushStyle::Solid;
+    PaintSpans(plot, y1 + origin_.Y + firstRow, rows, pen, solid ? &brush : nullptr);
+}
+
+void TCanvas::MoveTo(int x, int y) { penPos_ = TPoint{x, y}; }
+
+void TCanvas::LineTo(int x, int y) {
+    TPlotter plot(*target_, ClipRect());
+    const std::uint32_t color = TBitmap::ToNative(ResolveColor(Pen.Color));
+    const int width = std::max(1, Pen.Width);
+    WalkLine(penPos_.X + origin_.X, penPos_.Y + origin_.Y, x + origin_.X, y + origin_.Y,
+             [&](int px, int py) {
+                 if (width == 1) {
+                     plot.Plot(px, py, color);
+                 } else {
+                     plot.Square(px, py, width, color);
+                 }
+             });
+    penPos_ = TPoint{x, y};
+}
+
+void TCanvas::Polygon(const std::vector<TPoint>& points) {
+    if (points.empty()) return;
+    const TRect clip = ClipRect();
+    TPlotter plot(*target_, clip);
+    std::vector<TPoint> p;
+    p.reserve(points.size());
+    for (TPoint q : points) p.push_back(TPoint{q.X + origin_.X, q.Y + origin_.Y});
+
+    if (Brush.Style == TBrushStyle::Solid && p.size() >= 3) {
+        // Even-odd scanline fill sampled on the pixel rows; an edge counts for rows from its
+        // upper end up to but excluding its lower end, so shared corners are not counted twice.
+        const std::uint32_t brush = TBitmap::ToNative(ResolveColor(Brush.Color));
+        int top = p[0].Y, bottom = p[0].Y;
+        for (TPoint q : p) {
+            top = std::min(top, q.Y);
+            bottom = std::max(bottom, q.Y);
+        }
+        top = std::max(top, clip.Top);
+        bottom = std::min(bottom, clip.Bottom - 1);
+        std::vector<double> crossings;
+        for (int y = top; y <= bottom; ++y) {
+            crossings.clear();
+            for (std::size_t i = 0; i < p.size(); ++i) {
+                const TPoint a = p[i];
+                const TPoint b = p[(i + 1) % p.size()];
+                if (a.Y == b.Y) continue;
+                const TPoint lo = a.Y < b.Y ? a : b;
+                const TPoint hi = a.Y < b.Y ? b : a;
+                if (y < lo.Y || y >= hi.Y) continue;
+                crossings.push_back(lo.X + static_cast<double>(y - lo.Y) * (hi.X - lo.X) /
+                                               (hi.Y - lo.Y));
+            }
+            std::sort(crossings.begin(), crossings.end());
+            for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
+                // Crossings lie between corner coordinates, so they always fit an int.
+                const int from = static_cast<int>(std::ceil(crossings[i]));
+                const int to = static_cast<int>(std::floor(crossings[i + 1]));
+                plot.Span(y, from, to, brush);
+            }
+        }
+    }
+
+    const std::uint32_t pen = TBitmap::ToNative(ResolveColor(Pen.Color));
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const TPoint a = p[i];
+        const TPoint b = p[(i + 1) % p.size()];
+        WalkLine(a.X, a.Y, b.X, b.Y, [&](int x, int y) { plot.Plot(x, y, pen); });
+        plot.Plot(a.X, a.Y, pen);
+    }
+}
+
+void TCanvas::SetPixel(int x, int y, TColor color) {
+    TPlotter plot(*target_, ClipRect());
+    plot.Plot(x + origin_.X, y + origin_.Y, TBitmap::ToNative(ResolveColor(color)));
+}
+
+TColor TCanvas::Pixel(int x, int y) const { return target_->Pixel(x + origin_.X, y + origin_.Y); }
+
+void TCanvas::TextOut(int x, int y, const std::string& utf8) {
+    TFont font = Font;
+    font.Color = ResolveColor(font.Color);
+    TFontEngine& engine = TFontEngine::Instance();
+    if (Brush.Style == TBrushStyle::Solid) {
+        const TSize extent = engine.TextExtent(font, utf8);
+        FillRect(TRect::FromSize(x, y, extent.Width, extent.Height));
+    }
+    engine.DrawText(*target_, ClipRect(), x + origin_.X, y + origin_.Y, font, utf8);
+}
+
+TSize TCanvas::TextExtent(const std::string& utf8) const {
+    return TFontEngine::Instance().TextExtent(Font, utf8);
+}
+
+void TCanvas::Draw(int x, int y, const TBitmap& picture) {
+    StretchDraw(TRect::FromSize(x, y, picture.Width(), picture.Height()), picture);
+}
+
+void TCanvas::StretchDraw(const TRect& r, const TBitmap& picture) {
+    if (picture.Empty() || r.IsEmpty()) return;
+    const TRect dest = r.Offset(origin_.X, origin_.Y);
+    const TRect area = dest.Intersect(ClipRect());
+    const bool keyed = picture.Transparent;
+    const std::uint32_t key = TBitmap::ToNative(ResolveColor(picture.TransparentColor));
+    const long long dw = dest.Width(), dh = dest.Height();
+    for (int y = area.Top; y < area.Bottom; ++y) {
+        const int sy = static_cast<int>((y - static_cast<long long>(dest.Top)) * picture.Height() / dh);
+        const std::uint32_t* src = picture.Row(sy);
+        std::uint32_t* dst = target_->Row(y);
+        for (int x = area.Left; x < area.Right; ++x) {
+            const int sx =
+                static_cast<int>((x - static_cast<long long>(dest.Left)) * picture.Width() / dw);
+            const std::uint32_t value = src[sx];
+            if (keyed && value == key) continue;
+            dst[x] = value;
+        }
+    }
+}

@@ -1,0 +1,437 @@
+// Face look-up through fontconfig, glyph rendering through FreeType, and text measuring.
+#include "TFontEngine.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_SIZES_H
+#include FT_SYNTHESIS_H
+
+#include <sys/stat.h>
+
+#include "SysColors.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <tuple>
+#include <unordered_map>
+#include <vector>
+
+std::u32string DecodeUtf8(const std::string& utf8) {
+    constexpr char32_t Replacement = 0xFFFD;
+    std::u32string out;
+    out.reserve(utf8.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+    const std::size_t n = utf8.size();
+    std::size_t i = 0;
+    while (i < n) {
+        const unsigned char lead = p[i];
+        if (lead < 0x80) {
+            out.push_back(lead);
+            ++i;
+            continue;
+        }
+        int length = 0;
+        char32_t value = 0;
+        char32_t minimum = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2, value = lead & 0x1F, minimum = 0x80;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3, value = lead & 0x0F, minimum = 0x800;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4, value = lead & 0x07, minimum = 0x10000;
+        }
+        bool valid = length > 0 && i + static_cast<std::size_t>(length) <= n;
+        for (int k = 1; valid && k < length; ++k) {
+            const unsigned char c = p[i + k];
+            if ((c & 0xC0) != 0x80) valid = false;
+            value = (value << 6) | (c & 0x3F);
+        }
+        if (valid && (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)))
+            valid = false;
+        if (valid) {
+            out.push_back(value);
+            i += static_cast<std::size_t>(length);
+        } else {
+            out.push_back(Replacement);
+            ++i;
+        }
+    }
+    return out;
+}
+
+namespace {
+
+constexpr int DefaultEmPixels = 13;
+constexpr int MaxEmPixels = 1000;
+
+// FreeType positions are in 1/64 pixel; this rounds one to the nearest whole pixel.
+int RoundPos(long v) { return static_cast<int>(std::floor((v + 32) / 64.0)); }
+
+bool FileReadable(const std::string& path) {
+    struct stat info;
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+struct TResolvedFace {
+    std::string File;
+    int Index = 0;
+    std::string Family;
+    bool FaceIsBold = false;
+    bool FaceIsItalic = false;
+};
+
+struct TGlyph {
+    long Advance = 0;  // 1/64 pixel
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    std::vector<std::uint8_t> Coverage;
+};
+
+// One face at one pixel size, with the glyphs rendered so far.
+struct TSizedFace {
+    FT_Face Face = nullptr;
+    FT_Size Size = nullptr;
+    bool SyntheticBold = false;
+    bool SyntheticItalic = false;
+    TFontMetrics Metrics;
+    std::unordered_map<FT_UInt, TGlyph> Glyphs;
+};
+
+}  // namespace
+
+struct TFontEngine::TImpl {
+    FT_Library Library = nullptr;
+    FcConfig* Config = nullptr;
+    bool Usable = false;
+    bool ReportedNoFace = false;
+    std::vector<std::string> PrivateFonts;
+    std::map<std::tuple<std::string, bool, bool>, TResolvedFace> Resolved;
+    std::map<std::pair<std::string, int>, FT_Face> Faces;
+    std::map<std::tuple<std::string, int, int, bool, bool>, TSizedFace> SizedFaces;
+
+    TImpl() {
+        if (FT_Init_FreeType(&Library) != 0) {
+            Library = nullptr;
+            std::fprintf(stderr, "tevra: text disabled: the FreeType library could not start\n");
+            return;
+        }
+        Config = FcInitLoadConfigAndFonts();
+        if (Config == nullptr) {
+            std::fprintf(stderr, "tevra: text disabled: fontconfig could not load its setup\n");
+            return;
+        }
+        Usable = true;
+    }
+
+    ~TImpl() {
+        SizedFaces.clear();
+        for (auto& entry : Faces) FT_Done_Face(entry.second);
+        if (Library) FT_Done_FreeType(Library);
+        if (Config) FcConfigDestroy(Config);
+    }
+
+    // What fontconfig picks for a family name with the wanted style; empty File if nothing.
+    TResolvedFace Match(const std::string& family, bool bold, bool italic) {
+        TResolvedFace found;
+        FcPattern* pattern = FcPatternCreate();
+        if (pattern == nullptr) return found;
+        FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+        FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+        FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+        FcConfigSubstitute(Config, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult result = FcResultNoMatch;
+        FcPattern* match = FcFontMatch(Config, pattern, &result);
+        FcPatternDestroy(pattern);
+        if (match == nullptr) return found;
+        FcChar8* file = nullptr;
+        FcChar8* name = nullptr;
+        int index = 0, weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
+        if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
+            found.File = reinterpret_cast<const char*>(file);
+        }
+        if (FcPatternGetInteger(match, FC_INDEX, 0, &index) == FcResultMatch) found.Index = index;
+        if (FcPatternGetString(match, FC_FAMILY, 0, &name) == FcResultMatch && name) {
+            found.Family = reinterpret_cast<const char*>(name);
+        }
+        if (FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch)
+            found.FaceIsBold = weight >= FC_WEIGHT_DEMIBOLD;
+        if (FcPatternGetInteger(match, FC_SLANT, 0, &slant) == FcResultMatch)
+            found.FaceIsItalic = slant != FC_SLANT_ROMAN;
+        FcPatternDestroy(match);
+        return found;
+    }
+
+    FT_Face OpenFace(const TResolvedFace& r) {
+        const auto key = std::make_pair(r.File, r.Index);
+        auto it = Faces.find(key);
+        if (it != Faces.end()) return it->second;
+        FT_Face face = nullptr;
+        if (FT_New_Face(Library, r.File.c_str(), r.Index, &face) != 0) return nullptr;
+        Faces.emplace(key, face);
+        return face;
+    }
+
+    // The face for a font description, falling back to the default sans face; null if there is
+    // no usable face at all (reported once).
+    const TResolvedFace* Resolve(const TFont& font) {
+        if (!Usable) return nullptr;
+        const bool bold = HasStyle(font.Style, TFontStyle::Bold);
+        const bool italic = HasStyle(font.Style, TFontStyle::Italic);
+        const auto key = std::make_tuple(font.Name, bold, italic);
+        auto it = Resolved.find(key);
+        if (it == Resolved.end()) {
+            TResolvedFace r = Match(font.Name, bold, italic);
+            if (r.File.empty() || OpenFace(r) == nullptr) r = Match("sans-serif", bold, italic);
+            if (!r.File.empty() && OpenFace(r) == nullptr) r = TResolvedFace{};
+            it = Resolved.emplace(key, r).first;
+        }
+        if (it->second.File.empty()) {
+            if (!ReportedNoFace) {
+                std::fprintf(stderr, "tevra: no font face could be loaded; text is not drawn\n");
+                ReportedNoFace = true;
+            }
+            return nullptr;
+        }
+        return &it->second;
+    }
+
+    static int EmPixels(FT_Face face, int height) {
+        if (height == 0) return DefaultEmPixels;
+        if (height < 0) return std::min(-height, MaxEmPixels);
+        // A cell height: scale the em so that ascent plus descent comes out at the height.
+        const long cell = static_cast<long>(face->ascender) - face->descender;
+        if (!FT_IS_SCALABLE(face) || cell <= 0) return std::min(height, MaxEmPixels);
+        const long em = std::lround(static_cast<double>(height) * face->units_per_EM / cell);
+        return static_cast<int>(std::clamp<long>(em, 1, MaxEmPixels));
+    }
+
+    TSizedFace* Sized(const TFont& font) {
+        const TResolvedFace* r = Resolve(font);
+        if (r == nullptr) return nullptr;
+        FT_Face face = OpenFace(*r);
+        if (face == nullptr) return nullptr;
+        const int em = EmPixels(face, font.Height);
+        const bool synthBold = HasStyle(font.Style, TFontStyle::Bold) && !r->FaceIsBold;
+        const bool synthItalic = HasStyle(font.Style, TFontStyle::Italic) && !r->FaceIsItalic;
+        const auto key = std::make_tuple(r->File, r->Index, em, synthBold, synthItalic);
+        auto it = SizedFaces.find(key);
+        if (it != SizedFaces.end()) {
+            FT_Activate_Size(it->second.Size);
+            return &it->second;
+        }
+        TSizedFace sized;
+        sized.Face = face;
+        sized.SyntheticBold = synthBold;
+        sized.SyntheticItalic = synthItalic;
+        if (FT_New_Size(face, &sized.Size) != 0) return nullptr;
+        FT_Activate_Size(sized.Size);
+        if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(em)) != 0) {
+            if (!FT_HAS_FIXED_SIZES(face) || FT_Select_Size(face, 0) != 0) {
+                FT_Done_Size(sized.Size);
+                return nullptr;
+            }
+        }
+        sized.Metrics.Ascent = RoundPos(face->size->metrics.ascender);
+        sized.Metrics.Descent = RoundPos(-face->size->metrics.descender);
+        return &SizedFaces.emplace(key, std::move(sized)).first->second;
+    }
+
+    // The glyph for a character, rendered on first use. The sized face must be active.
+    const TGlyph& Glyph(TSizedFace& sized, FT_UInt index) {
+        auto it = sized.Glyphs.find(index);
+        if (it != sized.Glyphs.end()) return it->second;
+        TGlyph glyph;
+        FT_Face face = sized.Face;
+        if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) == 0) {
+            FT_GlyphSlot slot = face->glyph;
+            if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+                if (sized.SyntheticItalic) FT_GlyphSlot_Oblique(slot);
+                if (sized.SyntheticBold) FT_GlyphSlot_Embolden(slot);
+            }
+            glyph.Advance = slot->advance.x;
+            if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) == 0) CopyCoverage(slot, &glyph);
+        }
+        return sized.Glyphs.emplace(index, std::move(glyph)).first->second;
+    }
+
+    static void CopyCoverage(FT_GlyphSlot slot, TGlyph* glyph) {
+        const FT_Bitmap& bitmap = slot->bitmap;
+        const bool gray = bitmap.pixel_mode == FT_PIXEL_MODE_GRAY;
+        const bool mono = bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
+        if ((!gray && !mono) || bitmap.buffer == nullptr) return;
+        glyph->Left = slot->bitmap_left;
+        glyph->Top = slot->bitmap_top;
+        glyph->Width = static_cast<int>(bitmap.width);
+        glyph->Height = static_cast<int>(bitmap.rows);
+        glyph->Coverage.resize(static_cast<std::size_t>(glyph->Width) * glyph->Height);
+        const int levels = gray && bitmap.num_grays > 1 ? bitmap.num_grays - 1 : 255;
+        for (int y = 0; y < glyph->Height; ++y) {
+            const unsigned char* row = bitmap.buffer + static_cast<long>(y) * bitmap.pitch;
+            for (int x = 0; x < glyph->Width; ++x) {
+                int value;
+                if (gray) {
+                    value = row[x] * 255 / levels;
+                } else {
+                    value = (row[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
+                }
+                glyph->Coverage[static_cast<std::size_t>(y) * glyph->Width + x] =
+                    static_cast<std::uint8_t>(value);
+            }
+        }
+    }
+
+    // Walks the text, calling visit(glyph, pen x in 1/64 pixel) per character; returns the
+    // total advance.
+    template <typename Visit>
+    long Layout(TSizedFace& sized, const std::string& utf8, Visit visit) {
+        FT_Face face = sized.Face;
+        const bool kerning = FT_HAS_KERNING(face);
+        long pen = 0;
+        FT_UInt previous = 0;
+        for (char32_t c : DecodeUtf8(utf8)) {
+            const FT_UInt index = FT_Get_Char_Index(face, c);
+            if (kerning && previous != 0 && index != 0) {
+                FT_Vector delta{0, 0};
+                if (FT_Get_Kerning(face, previous, index, FT_KERNING_DEFAULT, &delta) == 0)
+                    pen += delta.x;
+            }
+            const TGlyph& glyph = Glyph(sized, index);
+            visit(glyph, pen);
+            pen += glyph.Advance;
+            previous = index;
+        }
+        return pen;
+    }
+
+    void ForgetCaches() { Resolved.clear(); }
+
+    void DropFacesOf(const std::string& file) {
+        for (auto it = SizedFaces.begin(); it != SizedFaces.end();) {
+            if (std::get<0>(it->first) == file) {
+                FT_Done_Size(it->second.Size);
+                it = SizedFaces.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        for (auto it = Faces.begin(); it != Faces.end();) {
+            if (it->first.first == file) {
+                FT_Done_Face(it->second);
+                it = Faces.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+};
+
+TFontEngine& TFontEngine::Instance() {
+    static TFontEngine engine;
+    return engine;
+}
+
+TFontEngine::TFontEngine() : impl_(std::make_unique<TImpl>()) {}
+TFontEngine::~TFontEngine() = default;
+
+bool TFontEngine::LoadAliasConfig(const std::string& path) {
+    if (!impl_->Usable || !FileReadable(path)) return false;
+    const bool ok =
+        FcConfigParseAndLoad(impl_->Config, reinterpret_cast<const FcChar8*>(path.c_str()), FcTrue);
+    impl_->ForgetCaches();
+    return ok;
+}
+
+bool TFontEngine::LoadAliasConfigFromMemory(const std::string& xml) {
+    if (!impl_->Usable || xml.empty()) return false;
+    const bool ok = FcConfigParseAndLoadFromMemory(
+        impl_->Config, reinterpret_cast<const FcChar8*>(xml.c_str()), FcTrue);
+    impl_->ForgetCaches();
+    return ok;
+}
+
+bool TFontEngine::AddPrivateFont(const std::string& path) {
+    if (!impl_->Usable || !FileReadable(path)) return false;
+    auto& fonts = impl_->PrivateFonts;
+    if (std::find(fonts.begin(), fonts.end(), path) != fonts.end()) return true;
+    // Make sure FreeType can read it at all before fontconfig is told about it.
+    FT_Face probe = nullptr;
+    if (FT_New_Face(impl_->Library, path.c_str(), 0, &probe) != 0) return false;
+    FT_Done_Face(probe);
+    if (!FcConfigAppFontAddFile(impl_->Config, reinterpret_cast<const FcChar8*>(path.c_str())))
+        return false;
+    fonts.push_back(path);
+    impl_->ForgetCaches();
+    return true;
+}
+
+bool TFontEngine::RemovePrivateFont(const std::string& path) {
+    auto& fonts = impl_->PrivateFonts;
+    auto it = std::find(fonts.begin(), fonts.end(), path);
+    if (!impl_->Usable || it == fonts.end()) return false;
+    fonts.erase(it);
+    // fontconfig can only forget all application fonts at once, so the others are added again.
+    FcConfigAppFontClear(impl_->Config);
+    for (const std::string& other : fonts)
+        FcConfigAppFontAddFile(impl_->Config, reinterpret_cast<const FcChar8*>(other.c_str()));
+    impl_->DropFacesOf(path);
+    impl_->ForgetCaches();
+    return true;
+}
+
+std::string TFontEngine::ResolveFile(const TFont& font) {
+    const TResolvedFace* r = impl_->Resolve(font);
+    return r ? r->File : std::string();
+}
+
+std::string TFontEngine::ResolvedFamily(const TFont& font) {
+    const TResolvedFace* r = impl_->Resolve(font);
+    return r ? r->Family : std::string();
+}
+
+TFontMetrics TFontEngine::Metrics(const TFont& font) {
+    TSizedFace* sized = impl_->Sized(font);
+    return sized ? sized->Metrics : TFontMetrics{};
+}
+
+TSize TFontEngine::TextExtent(const TFont& font, const std::string& utf8) {
+    TSizedFace* sized = impl_->Sized(font);
+    if (sized == nullptr) return TSize{};
+    const long advance = impl_->Layout(*sized, utf8, [](const TGlyph&, long) {});
+    return TSize{RoundPos(advance), sized->Metrics.LineHeight()};
+}
+
+void TFontEngine::DrawText(TBitmap& target, const TRect& clip, int x, int y, const TFont& font,
+                           const std::string& utf8) {
+    const TRect area = clip.Intersect(TRect{0, 0, target.Width(), target.Height()});
+    if (area.IsEmpty() || utf8.empty()) return;
+    TSizedFace* sized = impl_->Sized(font);
+    if (sized == nullptr) return;
+    const int baseline = y + sized->Metrics.Ascent;
+    const TColor color = ResolveColor(font.Color);
+    const int red = GetRValue(color), green = GetGValue(color), blue = GetBValue(color);
+    impl_->Layout(*sized, utf8, [&](const TGlyph& glyph, long pen) {
+        const int gx = x + RoundPos(pen) + glyph.Left;
+        const int gy = baseline - glyph.Top;
+        const TRect box = TRect::FromSize(gx, gy, glyph.Width, glyph.Height).Intersect(area);
+        for (int py = box.Top; py < box.Bottom; ++py) {
+            const std::uint8_t* coverage =
+                glyph.Coverage.data() + static_cast<std::size_t>(py - gy) * glyph.Width;
+            std::uint32_t* row = target.Row(py);
+            for (int px = box.Left; px < box.Right; ++px) {
+                const int a = coverage[px - gx];
+                if (a == 0) continue;
+                const TColor under = TBitmap::FromNative(row[px]);
+                const auto mix = [a](int d, int c) { return (d * (255 - a) + c * a + 127) / 255; };
+                row[px] = TBitmap::ToNative(RGB(mix(GetRValue(under), red),
+                                                mix(GetGValue(under), green),
+                                                mix(GetBValue(under), blue)));
+            }
+        }
+    });
+}
