@@ -148,11 +148,25 @@ const char* UndoMarkerText(UndoMarkerState Marker) {
     return Marker == UndoMarkerState::Diklikundo ? "diklikundo" : "";
 }
 
+// Snapshots marked empty are equal whatever stale cells they still hold.
+static bool SameHistory(const TBoxPushGame& One, const TBoxPushGame& Other) {
+    for (int Number = 1; Number <= UndoSnapshotCount; ++Number) {
+        const bool Empty = SnapshotIsEmpty(One, Number);
+        if (Empty != SnapshotIsEmpty(Other, Number)) {
+            return false;
+        }
+        if (!Empty && Snapshot(One, Number) != Snapshot(Other, Number)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool TBoxPushGame::operator==(const TBoxPushGame& Other) const {
     return Board == Other.Board && BoardCopy == Other.BoardCopy && PlayerCol == Other.PlayerCol &&
            PlayerRow == Other.PlayerRow && TargetCount == Other.TargetCount &&
            BoxesOnTargets == Other.BoxesOnTargets && BoardReady == Other.BoardReady &&
-           UndoSnapshots == Other.UndoSnapshots && UndoDepth == Other.UndoDepth &&
+           SameHistory(*this, Other) && UndoDepth == Other.UndoDepth &&
            UndoClicks == Other.UndoClicks && UndoMarker == Other.UndoMarker &&
            UndoEnabled == Other.UndoEnabled;
 }
@@ -259,6 +273,18 @@ std::ostream& operator<<(std::ostream& Out, const TBoxPushGame& Game) {
 
 std::ostream& operator<<(std::ostream& Out, MoveStatus Status) {
     return Out << '"' << MoveStatusText(Status) << '"';
+}
+
+std::ostream& operator<<(std::ostream& Out, KeyEffect Effect) {
+    return Out << (Effect == KeyEffect::Played ? "played" : "ignored");
+}
+
+std::ostream& operator<<(std::ostream& Out, LevelState Level) {
+    return Out << (Level == LevelState::Solved ? "solved" : "unsolved");
+}
+
+std::ostream& operator<<(std::ostream& Out, GridRepaint Repaint) {
+    return Out << (Repaint == GridRepaint::Whole ? "repaint the whole grid" : "no repaint");
 }
 
 std::ostream& operator<<(std::ostream& Out, const StepOutcome& Outcome) {

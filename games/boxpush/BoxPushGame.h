@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "Board.h"
+#include "BoxPushVisit.h"
 #include "LevelMap.h"
 
 namespace boxpush {
@@ -48,6 +49,7 @@ struct TBoxPushGame {
     UndoMarkerState UndoMarker = UndoMarkerState::Empty;
     bool UndoEnabled = false;  // the screen mirrors this onto the UNDO button
 
+    // Snapshots marked empty compare equal whatever stale cells they still hold.
     bool operator==(const TBoxPushGame& Other) const;
     bool operator!=(const TBoxPushGame& Other) const { return !(*this == Other); }
 };
@@ -121,6 +123,9 @@ LoadOutcome PressReset(TBoxPushGame& Game, std::string_view MapText);
 
 std::ostream& operator<<(std::ostream& Out, const TBoxPushGame& Game);
 std::ostream& operator<<(std::ostream& Out, MoveStatus Status);
+std::ostream& operator<<(std::ostream& Out, KeyEffect Effect);
+std::ostream& operator<<(std::ostream& Out, LevelState Level);
+std::ostream& operator<<(std::ostream& Out, GridRepaint Repaint);
 std::ostream& operator<<(std::ostream& Out, const StepOutcome& Outcome);
 
 }  // namespace boxpush

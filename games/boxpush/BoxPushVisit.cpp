@@ -16,8 +16,14 @@ void acak(LevelOrderList& LevelOrder, std::mt19937& Generator) {
     }
 }
 
-void ToggleLevelSlot(std::int32_t& LevelSlot) {
-    LevelSlot = LevelSlot == 2 ? 1 : LevelSlot + 1;
+LevelOrderList acak(std::mt19937& Generator) {
+    LevelOrderList LevelOrder;
+    acak(LevelOrder, Generator);
+    return LevelOrder;
+}
+
+std::int32_t ToggleLevelSlot(std::int32_t LevelSlot) {
+    return LevelSlot == 2 ? 1 : LevelSlot + 1;
 }
 
 std::int32_t LevelToPlay(const TBoxPushVisit& Visit) {
@@ -54,7 +60,7 @@ VisitClock CountVisitTick(TBoxPushVisit& Visit) {
 }
 
 void EndVisit(TBoxPushVisit& Visit, std::mt19937& Generator) {
-    ToggleLevelSlot(Visit.LevelSlot);
+    Visit.LevelSlot = ToggleLevelSlot(Visit.LevelSlot);
     Visit.BoxStyle = DrawBoxStyle(Generator);
 }
 

@@ -28,8 +28,9 @@ struct TBoxPushVisit {
 
 // LevelOrder := 1, 2, then four swaps of two entries drawn from 1..2 each.
 void acak(LevelOrderList& LevelOrder, std::mt19937& Generator);
-// 2 becomes 1, anything else goes up by one.
-void ToggleLevelSlot(std::int32_t& LevelSlot);
+LevelOrderList acak(std::mt19937& Generator);
+// The slot after this one: 2 becomes 1, anything else goes up by one.
+std::int32_t ToggleLevelSlot(std::int32_t LevelSlot);
 std::int32_t LevelToPlay(const TBoxPushVisit& Visit);  // LevelOrder[LevelSlot]
 std::string LevelMapName(std::int32_t Level);          // "TES1", "TES2"
 

@@ -112,9 +112,15 @@ LevelMapResult ParseLevelMap(std::string_view MapText) {
     return Result;
 }
 
+std::ostream& operator<<(std::ostream& Out, LevelMapFault Fault) {
+    const char* const Names[] = {"None",     "WrongLineCount", "WrongLineLength", "BadCharacter",
+                                 "NoPlayer", "SeveralPlayers", "NoTarget"};
+    return Out << Names[static_cast<int>(Fault)];
+}
+
 std::ostream& operator<<(std::ostream& Out, const LevelMapError& Error) {
-    return Out << "LevelMapError{fault " << static_cast<int>(Error.Fault) << ", line " << Error.Line
-               << ", character " << Error.Character << ": " << Error.Message << '}';
+    return Out << "LevelMapError{" << Error.Fault << ", line " << Error.Line << ", character "
+               << Error.Character << ": " << Error.Message << '}';
 }
 
 }  // namespace boxpush

@@ -42,5 +42,6 @@ struct LevelMapResult {
 LevelMapResult ParseLevelMap(std::string_view MapText);
 
 std::ostream& operator<<(std::ostream& Out, const LevelMapError& Error);
+std::ostream& operator<<(std::ostream& Out, LevelMapFault Fault);
 
 }  // namespace boxpush
