@@ -61,7 +61,11 @@ struct ChangedCells {
     std::array<CellPosition, Capacity> Cells{};
     int Count = 0;
 
-    void Add(CellPosition Cell) { Cells[static_cast<std::size_t>(Count++)] = Cell; }
+    void Add(CellPosition Cell) {
+        if (Count < Capacity) {  // a key writes at most four cells; never run past the array
+            Cells[static_cast<std::size_t>(Count++)] = Cell;
+        }
+    }
     const CellPosition* begin() const { return Cells.data(); }
     const CellPosition* end() const { return Cells.data() + Count; }
     int size() const { return Count; }
