@@ -126,7 +126,8 @@ void JpegOutputMessage(j_common_ptr info) {
     // Warnings stay quiet, except that premature end of data marks the picture as damaged:
     // libjpeg would otherwise fill the missing part with grey and call it a success.
     auto* manager = reinterpret_cast<TJpegErrorManager*>(info->err);
-    if (manager->Base.msg_code == JWRN_JPEG_EOF) manager->Truncated = true;
+    const int code = manager->Base.msg_code;
+    if (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER) manager->Truncated = true;
 }
 
 void JpegEmitMessage(j_common_ptr info, int level) {
@@ -184,8 +185,10 @@ bool DecodeJpegGuarded(const std::uint8_t* data, std::size_t size, jpeg_decompre
         jpeg_destroy_decompress(info);
         return Fail(error, "JPEG: data truncated");
     }
+    // The end of the data is only looked for here; a missing end is damage too.
     jpeg_finish_decompress(info);
     jpeg_destroy_decompress(info);
+    if (manager->Truncated) return Fail(error, "JPEG: data truncated");
     return true;
 }
 

@@ -13,5 +13,6 @@ if(TARGET tevra_assets)
   target_compile_definitions(toolkit_graphics_tests PRIVATE TEVRA_HAVE_ASSETS=1)
 endif()
 target_compile_definitions(toolkit_graphics_tests PRIVATE
-  TEVRA_FONT_CONF="${PROJECT_SOURCE_DIR}/assets/fonts/tevra-fonts.conf")
+  TEVRA_FONT_CONF="${PROJECT_SOURCE_DIR}/assets/fonts/tevra-fonts.conf"
+  TEVRA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 gtest_discover_tests(toolkit_graphics_tests DISCOVERY_MODE PRE_TEST)
