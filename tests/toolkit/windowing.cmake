@@ -6,6 +6,8 @@ add_executable(toolkit_windowing_tests
   ${CMAKE_CURRENT_LIST_DIR}/ControlsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SdlKeyMapTest.cpp)
 target_link_libraries(toolkit_windowing_tests PRIVATE toolkit_headless toolkit_sdl GTest::gtest_main)
+# The key map test reads SDL's keycodes; imported targets are local to the folder that finds them.
+find_package(SDL2 REQUIRED)
 if(TARGET SDL2::SDL2)
   target_link_libraries(toolkit_windowing_tests PRIVATE SDL2::SDL2)
 else()
