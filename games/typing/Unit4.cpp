@@ -1,33 +1,112 @@
-// The typing screen: lays out its stage and runs its visit.
+// The typing screen: lays out its stage, shows each puzzle, judges the answer and runs its visit.
 #include "Unit4.h"
+
+#include <utility>
 
 #include "MatchState.h"
 #include "ScreenLayout.h"
+#include "SysColors.h"
+#include "TApplication.h"
 #include "Unit2.h"
 
 TForm4* Form4 = nullptr;
 
-TForm4::TForm4(TApplication& app) : TForm(app) {}
+namespace {
+
+constexpr int RightButtonPress = 516;
+constexpr TColor HintGreen = RGB(0, 128, 0);
+
+}  // namespace
+
+TForm4::TForm4(TApplication& app)
+    : TForm(app), random_(ProcessRandom(), [&app](std::mt19937&) { app.Randomize(); }) {}
 
 void TForm4::FormCreate() {
     Image1 = AddStageImage(*this, "Form4", RGB(214, 236, 255));
-    skor = AddCentredLabel(*this, "0", MakeFont("Arial Black", -48), 153, 68);
+    const TFont boxFont = MakeFont("Arial Black", -24, clBlack);
+
+    RichEdit1 = Add<TRichEdit>();
+    RichEdit1->Name = "RichEdit1";
+    RichEdit1->SetFont(boxFont);
+    RichEdit1->SetBounds(0, 0, 700, 105);
+    RichEdit1->SetEnabled(false);
+
+    Memo1 = Add<TMemo>();
+    Memo1->Name = "Memo1";
+    Memo1->SetFont(boxFont);
+    Memo1->SetBounds(0, 0, 710, 113);
+    Memo1->TabOrder = 0;
+    Memo1->OnKeyDown = [this](TControl*, int& key, TShiftState shift) { Memo1KeyDown(key, shift); };
+
+    const TFont clockFont = MakeFont("Arial Black", -48, GetSysColor(COLOR_WINDOWTEXT));
+    skor = AddCentredLabel(*this, "0", clockFont, 153, 68);
     skor->Name = "skor";
-    waktu = AddLabel(*this, "0:00", MakeFont("Arial Black", -48));
+    waktu = AddLabel(*this, "0:00", clockFont);
     waktu->Name = "waktu";
     ProgressBar1 = AddVisitBar(*this, 205, 17);
+    // The hint line overlaps the bar's lower part; made after the bar, it is painted on top of it
+    // and stays readable.
+    Label2 = AddLabel(*this, "", MakeFont("Arial Black", -19, HintGreen));
+    Label2->Name = "Label2";
+
+    Label1 = Add<TLabel>();
+    Label1->Name = "Label1";
+    Label1->Hide();
+    ListBox1 = Add<TListBox>();
+    ListBox1->Name = "ListBox1";
+    ListBox1->Items = typing::ShippedSentenceBank();
+
+    PlaceOnStage(*RichEdit1, *Image1, 44, 95);
+    PlaceOnStage(*Memo1, *Image1, 44, 320);
     PlaceOnStage(*skor, *Image1, 584, 3);
     PlaceOnStage(*waktu, *Image1, 160, 3);
+    PlaceOnStage(*Label2, *Image1, 115, 57);
     PlaceOnStage(*ProgressBar1, *Image1, 350, 50);
+
     Timer1 = AddTimer(3000);
     Timer1->OnTimer = [this] { Timer1Timer(); };
+
+    // The filter serves the whole application from now on, the menu included; one installed
+    // before it keeps getting what this one lets through.
+    auto previous = std::move(Application().OnMessage);
+    Application().OnMessage = [this, previous](TMessage& message, bool& handled) {
+        ApplicationEvents1Message(message, handled);
+        if (!handled && previous) previous(message, handled);
+    };
+
+    // acak; the pointer starts at 0.
+    Game = typing::CreateTyping(random_, ListBox1->Items);
 }
 
 void TForm4::FormActivate() {
     MatchState.CurrentGameTag = GameTagTyping;
-    skor->SetCaption(ScoreText(MatchState.MatchScore));
+    ShowScore();
+    Label1->SetCaption("");
+    Label2->SetCaption("");
+    RichEdit1->Clear();
+    typing::BuildNextPuzzle(Game, random_);
+    ShowPuzzle();
+    Memo1->Clear();
+    Memo1->SetFocus();
+    Memo1->SetMaxLength(typing::AnswerCharacterLimit);
     ProgressBar1->SetPosition(ProgressBar1->Min());
     Timer1->SetEnabled(true);
+}
+
+void TForm4::FormClick() { Memo1->SetFocus(); }
+
+void TForm4::Memo1KeyDown(int& key, TShiftState shift) {
+    (void)shift;  // the modifiers are not looked at
+    const typing::AnswerOutcome outcome =
+        typing::Memo1KeyDown(Game, static_cast<std::uint16_t>(key), Memo1->Text(),
+                             MatchState.MatchScore, random_);
+    Label2->SetCaption(outcome.Hint);
+    if (outcome.Result != typing::AnswerKeyResult::CorrectAnswer) return;
+    ShowScore();
+    Label1->SetCaption("");
+    Memo1->Clear();
+    RichEdit1->Clear();
+    ShowPuzzle();
 }
 
 void TForm4::Timer1Timer() {
@@ -40,5 +119,26 @@ void TForm4::Timer1Timer() {
     Form2->Show();
 }
 
-// FIXME: the answer box comes with the typing game; until then there is nothing to credit.
-void TForm4::PartialCredit() {}
+void TForm4::PartialCredit() {
+    MatchState.MatchScore += typing::PartialCredit(Memo1->Text(), Game.Puzzle.CurrentSentence);
+}
+
+void TForm4::ApplicationEvents1Message(TMessage& message, bool& handled) {
+    if (message.Msg == RightButtonPress) handled = true;
+}
+
+void TForm4::ShowPuzzle() {
+    const typing::SentencePuzzle& puzzle = Game.Puzzle;
+    Label1->SetCaption(puzzle.DisplayLine);
+    RichEdit1->SetText(Label1->Caption());
+    RichEdit1->SetSelStart(0);
+    RichEdit1->SetSelLength(RichEdit1->Length());
+    RichEdit1->SetSelColor(Black);
+    for (const typing::RedRange& range : puzzle.RedRanges) {
+        RichEdit1->SetSelStart(range.Start);
+        RichEdit1->SetSelLength(range.Length);
+        RichEdit1->SetSelColor(Red);
+    }
+}
+
+void TForm4::ShowScore() { skor->SetCaption(ScoreText(MatchState.MatchScore)); }

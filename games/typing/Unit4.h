@@ -1,11 +1,17 @@
-// The typing screen: its stage, clock and score labels, the visit timer and the partial credit.
+// The typing screen: the scrambled sentence in red, the answer box, scoring and the input guards.
 #pragma once
 
+#include "Messages.h"
+#include "RandomSource.h"
 #include "TForm.h"
 #include "TImage.h"
 #include "TLabel.h"
+#include "TListBox.h"
+#include "TMemo.h"
 #include "TProgressBar.h"
+#include "TRichEdit.h"
 #include "TTimer.h"
+#include "TypingModel.h"
 
 class TForm4 : public TForm {
 public:
@@ -13,15 +19,37 @@ public:
 
     void FormCreate() override;
     void FormActivate() override;
+    void FormClick() override;
+    void Memo1KeyDown(int& key, TShiftState shift);
     void Timer1Timer();
-    // One point for each position at which the typed answer matches the sentence.
+    // One point for each position at which the typed answer matches the sentence; skor is not
+    // redrawn. The match clock calls it too when the match ends on this screen.
     void PartialCredit();
+    // The application-wide filter: discards every right-button press, for every screen.
+    void ApplicationEvents1Message(TMessage& message, bool& handled);
 
     TImage* Image1 = nullptr;
-    TLabel* waktu = nullptr;
+    TRichEdit* RichEdit1 = nullptr;
+    TMemo* Memo1 = nullptr;
     TLabel* skor = nullptr;
+    TLabel* waktu = nullptr;
     TProgressBar* ProgressBar1 = nullptr;
-    TTimer* Timer1 = nullptr;  // the visit timer, 3000 ms
+    TLabel* Label2 = nullptr;    // the hint line
+    TLabel* Label1 = nullptr;    // hidden: the line under construction
+    TListBox* ListBox1 = nullptr;  // hidden: the sentence bank
+    TTimer* Timer1 = nullptr;    // the visit timer, 3000 ms
+
+    typing::TypingGame Game;
+
+    static constexpr TColor Red = 255;  // the scrambled words
+    static constexpr TColor Black = 0;  // everything else in the puzzle line
+
+private:
+    // Puts the puzzle in Game on screen: the hidden line, the text box, the red words.
+    void ShowPuzzle();
+    void ShowScore();
+
+    typing::TGeneratorSource random_;
 };
 
 extern TForm4* Form4;
