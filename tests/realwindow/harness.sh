@@ -60,7 +60,7 @@ rw_pixel() {
 # Sends the window system's close command (WM_DELETE_WINDOW) and waits for the game to exit;
 # returns its exit status (124 when it did not exit in time).
 rw_close() {
-    timeout 10 python3 - "$RW_WID" <<'PY' || return 1
+    timeout 10 /usr/bin/python3 - "$RW_WID" <<'PY' || return 1
 import sys
 from Xlib import X, display, protocol
 d = display.Display()
