@@ -27,7 +27,8 @@ rw_start_display() {
     rw_fail "Xvfb did not start"
 }
 
-# Launches the game and waits until its window is mapped; prints the milliseconds it took.
+# Launches the game and waits until its window is mapped; RW_LAUNCH_MS says how long it took.
+# Call it directly, not in $(...), so that the window id and the process stay known.
 rw_launch() {
     local start end i
     start=$(date +%s%N)
@@ -43,7 +44,7 @@ rw_launch() {
     end=$(date +%s%N)
     timeout 5 xdotool windowfocus "$RW_WID" 2>/dev/null
     sleep 0.3
-    echo $(((end - start) / 1000000))
+    RW_LAUNCH_MS=$(((end - start) / 1000000))
 }
 
 rw_key() { timeout 10 xdotool key --delay 40 "$@"; sleep 0.3; }

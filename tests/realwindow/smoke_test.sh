@@ -16,8 +16,8 @@ status=$?
 echo "no display: '$out'"
 
 rw_start_display 1024 768
-ms=$(rw_launch "$game")
-echo "window shown after $ms ms"
+rw_launch "$game"
+echo "window shown after $RW_LAUNCH_MS ms"
 geometry=$(xdotool getwindowgeometry "$RW_WID" | awk '/Position|Geometry/{print $2}' | tr '\n' ' ')
 [ "$geometry" = "0,0 1024x768 " ] || rw_fail "window geometry is '$geometry'"
 
