@@ -3,50 +3,9 @@
 
 #include <memory>
 
-#include "MatchState.h"
-#include "Screens.h"
-#include "TApplication.h"
-#include "TevraResources.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
-#include "headless/THeadlessBackend.h"
-#include "headless/THeadlessDriver.h"
+#include "GameRun.h"
 
 namespace {
-
-// One run of the game on a headless display, with its five screens created and the menu shown.
-struct TGameRun {
-    explicit TGameRun(TSize display = TSize{1920, 1080}) : backend(display), app(backend), drive(app, backend) {
-        MatchState = TMatchState{};
-        InstallTevraResources();
-        CreateScreens(app);
-        Form1->Show();
-        drive.Pump();
-    }
-    void ClickCentre(const TControl& control) {
-        drive.Click(control.Left() + control.Width() / 2, control.Top() + control.Height() / 2);
-    }
-    void Start() { ClickCentre(*Form1->FreeButton1); }
-
-    THeadlessBackend backend;
-    TApplication app;
-    THeadlessDriver drive;
-};
-
-TForm* VisibleForm() {
-    TForm* const forms[] = {Form1, Form2, Form3, Form4, Form5};
-    TForm* visible = nullptr;
-    for (TForm* form : forms) {
-        if (form->Visible()) {
-            EXPECT_EQ(visible, nullptr) << "two screens are visible at once";
-            visible = form;
-        }
-    }
-    return visible;
-}
 
 TEST(Match, StartShowsTheBoxPushingScreenWithTheClockAtFiveMinutes) {
     TGameRun run;

@@ -1,0 +1,49 @@
+// A run of the game on a headless display, for the screen tests: the five screens created and
+// the menu shown, as at start-up.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "MatchState.h"
+#include "Screens.h"
+#include "TApplication.h"
+#include "TevraResources.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "headless/THeadlessBackend.h"
+#include "headless/THeadlessDriver.h"
+
+struct TGameRun {
+    explicit TGameRun(TSize display = TSize{1920, 1080})
+        : backend(display), app(backend), drive(app, backend) {
+        MatchState = TMatchState{};
+        InstallTevraResources();
+        CreateScreens(app);
+        drive.Start();
+    }
+    void ClickCentre(const TControl& control) {
+        drive.Click(control.Left() + control.Width() / 2, control.Top() + control.Height() / 2);
+    }
+    // START on the menu: the match begins on the box-pushing screen.
+    void Start() { ClickCentre(*Form1->FreeButton1); }
+
+    THeadlessBackend backend;
+    TApplication app;
+    THeadlessDriver drive;
+};
+
+// The one screen that is visible; fails the test if there are several.
+inline TForm* VisibleForm() {
+    TForm* const forms[] = {Form1, Form2, Form3, Form4, Form5};
+    TForm* visible = nullptr;
+    for (TForm* form : forms) {
+        if (form->Visible()) {
+            EXPECT_EQ(visible, nullptr) << "two screens are visible at once";
+            visible = form;
+        }
+    }
+    return visible;
+}
