@@ -100,6 +100,13 @@ void WalkLine(int x0, int y0, int x1, int y1, Visit visit) {
     }
 }
 
+// True when every point of the line (and the pen squares around them) lies on one outer side of
+// the clip, so walking it would only waste time on a long off-screen line.
+bool LineMissesClip(int x0, int y0, int x1, int y1, int width, const TRect& clip) {
+    return std::max(x0, x1) + width < clip.Left || std::min(x0, x1) - width >= clip.Right ||
+           std::max(y0, y1) + width < clip.Top || std::min(y0, y1) - width >= clip.Bottom;
+}
+
 }  // namespace
 
 TCanvas::TCanvas(TBitmap& target) : target_(&target), clip_(UnlimitedClip) {}
@@ -171,15 +178,16 @@ void TCanvas::LineTo(int x, int y) {
     TPlotter plot(*target_, ClipRect());
     const std::uint32_t color = TBitmap::ToNative(ResolveColor(Pen.Color));
     const int width = std::max(1, Pen.Width);
-    WalkLine(penPos_.X + origin_.X, penPos_.Y + origin_.Y, x + origin_.X, y + origin_.Y,
-             [&](int px, int py) {
-                 if (width == 1) {
-                     plot.Plot(px, py, color);
-                 } else {
-                     plot.Square(px, py, width, color);
-                 }
-             });
+    const TPoint from{penPos_.X + origin_.X, penPos_.Y + origin_.Y};
     penPos_ = TPoint{x, y};
+    if (LineMissesClip(from.X, from.Y, x + origin_.X, y + origin_.Y, width, plot.Clip())) return;
+    WalkLine(from.X, from.Y, x + origin_.X, y + origin_.Y, [&](int px, int py) {
+        if (width == 1) {
+            plot.Plot(px, py, color);
+        } else {
+            plot.Square(px, py, width, color);
+        }
+    });
 }
 
 void TCanvas::Polygon(const std::vector<TPoint>& points) {
@@ -228,8 +236,9 @@ void TCanvas::Polygon(const std::vector<TPoint>& points) {
     for (std::size_t i = 0; i < p.size(); ++i) {
         const TPoint a = p[i];
         const TPoint b = p[(i + 1) % p.size()];
-        WalkLine(a.X, a.Y, b.X, b.Y, [&](int x, int y) { plot.Plot(x, y, pen); });
         plot.Plot(a.X, a.Y, pen);
+        if (LineMissesClip(a.X, a.Y, b.X, b.Y, 1, clip)) continue;
+        WalkLine(a.X, a.Y, b.X, b.Y, [&](int x, int y) { plot.Plot(x, y, pen); });
     }
 }
 
@@ -266,6 +275,22 @@ void TCanvas::StretchDraw(const TRect& r, const TBitmap& picture) {
     const bool keyed = picture.Transparent;
     const std::uint32_t key = TBitmap::ToNative(ResolveColor(picture.TransparentColor));
     const long long dw = dest.Width(), dh = dest.Height();
+    if (dw == picture.Width() && dh == picture.Height()) {
+        // Same size: a plain row copy, the common case of every background and tile.
+        for (int y = area.Top; y < area.Bottom; ++y) {
+            const std::uint32_t* src = picture.Row(y - dest.Top) + (area.Left - dest.Left);
+            std::uint32_t* dst = target_->Row(y) + area.Left;
+            const int count = area.Width();
+            if (!keyed) {
+                std::copy(src, src + count, dst);
+                continue;
+            }
+            for (int i = 0; i < count; ++i) {
+                if (src[i] != key) dst[i] = src[i];
+            }
+        }
+        return;
+    }
     for (int y = area.Top; y < area.Bottom; ++y) {
         const int sy = static_cast<int>((y - static_cast<long long>(dest.Top)) * picture.Height() / dh);
         const std::uint32_t* src = picture.Row(sy);

@@ -148,6 +148,12 @@ TEST(CanvasClip, EveryPrimitiveStaysInsideTheClip) {
              k.LineTo(30, 5);
          }},
         {"Polygon", [](TCanvas& k) { k.Polygon({{-50, -50}, {60, 4}, {-50, 60}}); }},
+        // A line a billion pixels long above the picture must be skipped, not walked.
+        {"FarLine",
+         [](TCanvas& k) {
+             k.MoveTo(-1000000000, -50);
+             k.LineTo(1000000000, -50);
+         }},
         {"SetPixel", [](TCanvas& k) { k.SetPixel(1, 1, PenColor); }},
         {"Draw", [&](TCanvas& k) { k.Draw(1, 1, picture); }},
         {"StretchDraw", [&](TCanvas& k) { k.StretchDraw(TRect{-5, -5, 20, 20}, picture); }},
