@@ -22,7 +22,8 @@ void BM_FreeButtonPaint(benchmark::State& state) {
     font.Height = -21;
     button->SetFont(font);
     // 0 rest, 1 under the pointer, 2 pressed: the looks the mouse handlers paint at once.
-    if (state.range(0) >= 1) button->MouseEnter();
+    if (state.range(0) >= 1)
+        button->MouseEnter();
     if (state.range(0) == 2)
         button->MouseDown(TMouseButton::Left, TShiftState::None, 5, 5, TClickKind::Single);
 

@@ -18,15 +18,24 @@ struct TSchemeEntry {
 };
 
 constexpr TSchemeEntry Schemes[CustomColorCount] = {
-    {RGB(79, 69, 47), "Leather"},       {RGB(135, 119, 65), "OldGold"},
-    {RGB(200, 144, 0), "BuffedGold"},   {RGB(30, 96, 60), "BottleGreen"},
-    {RGB(48, 152, 96), "Emerald"},      {RGB(91, 204, 142), "Glass"},
-    {RGB(47, 69, 79), "Night"},         {RGB(66, 96, 111), "Girder"},
-    {RGB(94, 128, 157), "BrushedSteel"}, {RGB(30, 44, 96), "Twilight"},
-    {RGB(48, 80, 152), "Sapphire"},     {RGB(91, 126, 204), "Sky"},
-    {RGB(69, 47, 79), "RoyalPurple"},   {RGB(96, 66, 111), "Shadows"},
-    {RGB(137, 94, 157), "Pastels"},     {RGB(96, 30, 60), "Royal"},
-    {RGB(152, 48, 96), "Ruby"},         {RGB(204, 91, 142), "Rose"},
+    {RGB(79, 69, 47), "Leather"},
+    {RGB(135, 119, 65), "OldGold"},
+    {RGB(200, 144, 0), "BuffedGold"},
+    {RGB(30, 96, 60), "BottleGreen"},
+    {RGB(48, 152, 96), "Emerald"},
+    {RGB(91, 204, 142), "Glass"},
+    {RGB(47, 69, 79), "Night"},
+    {RGB(66, 96, 111), "Girder"},
+    {RGB(94, 128, 157), "BrushedSteel"},
+    {RGB(30, 44, 96), "Twilight"},
+    {RGB(48, 80, 152), "Sapphire"},
+    {RGB(91, 126, 204), "Sky"},
+    {RGB(69, 47, 79), "RoyalPurple"},
+    {RGB(96, 66, 111), "Shadows"},
+    {RGB(137, 94, 157), "Pastels"},
+    {RGB(96, 30, 60), "Royal"},
+    {RGB(152, 48, 96), "Ruby"},
+    {RGB(204, 91, 142), "Rose"},
     {clBlack, "None"},
 };
 
@@ -54,24 +63,34 @@ const TLookShades& ShadesFor(TMouseState state) {
     static const TLookShades hover{15, 55, 5, 45, -5, -25, -60, -20, 20};
     static const TLookShades pressed{15, 55, 5, -5, 45, -40, -60, -20, 20};
     switch (state) {
-        case msHover: return hover;
-        case msPressed: return pressed;
-        case msNormal: break;
+        case msHover:
+            return hover;
+        case msPressed:
+            return pressed;
+        case msNormal:
+            break;
     }
     return normal;
 }
 
 // Column 0/1/2 is left/centre/right and row 0/1/2 top/middle/bottom for both position types.
-int PositionColumn(int ordinal) { return ordinal / 3; }
-int PositionRow(int ordinal) { return ordinal % 3; }
+int PositionColumn(int ordinal) {
+    return ordinal / 3;
+}
+int PositionRow(int ordinal) {
+    return ordinal % 3;
+}
 
 // The vertical placement shared by caption and glyph. Integer division truncates toward zero,
 // which is exactly trunc(a / 2 - b / 2) for the half values, negatives included.
 int RowOrigin(int row, int faceHeight, int itemHeight) {
     switch (row) {
-        case 0: return 4;
-        case 1: return (faceHeight - itemHeight) / 2;
-        default: return faceHeight - itemHeight - 8;
+        case 0:
+            return 4;
+        case 1:
+            return (faceHeight - itemHeight) / 2;
+        default:
+            return faceHeight - itemHeight - 8;
     }
 }
 
@@ -79,7 +98,8 @@ void DrawPath(TCanvas& canvas, TColor color, std::initializer_list<TPoint> point
     canvas.Pen = TPen{color, 1};
     auto it = points.begin();
     canvas.MoveTo(it->X, it->Y);
-    for (++it; it != points.end(); ++it) canvas.LineTo(it->X, it->Y);
+    for (++it; it != points.end(); ++it)
+        canvas.LineTo(it->X, it->Y);
 }
 
 }  // namespace
@@ -205,10 +225,16 @@ TPoint TFreeButton::TextOrigin(int faceWidth, int faceHeight) const {
     const int ordinal = static_cast<int>(textPosition_);
     int x = 4;
     switch (PositionColumn(ordinal)) {
-        case 0: x = 4; break;
+        case 0:
+            x = 4;
+            break;
         // The caption centres on (W2 - 4) / 2, two pixels left of the glyph's centre line.
-        case 1: x = (faceWidth - 4 - text.Width) / 2; break;
-        default: x = faceWidth - text.Width - 8; break;
+        case 1:
+            x = (faceWidth - 4 - text.Width) / 2;
+            break;
+        default:
+            x = faceWidth - text.Width - 8;
+            break;
     }
     return TPoint{x, RowOrigin(PositionRow(ordinal), faceHeight, text.Height)};
 }
@@ -217,9 +243,15 @@ TPoint TFreeButton::GlyphOrigin(int faceWidth, int faceHeight) const {
     const int ordinal = static_cast<int>(glyphPosition_);
     int x = 4;
     switch (PositionColumn(ordinal)) {
-        case 0: x = 4; break;
-        case 1: x = (faceWidth - glyph_.Width()) / 2; break;
-        default: x = faceWidth - glyph_.Width() - 8; break;
+        case 0:
+            x = 4;
+            break;
+        case 1:
+            x = (faceWidth - glyph_.Width()) / 2;
+            break;
+        default:
+            x = faceWidth - glyph_.Width() - 8;
+            break;
     }
     return TPoint{x, RowOrigin(PositionRow(ordinal), faceHeight, glyph_.Height())};
 }
@@ -267,7 +299,8 @@ void TFreeButton::PaintFace(TBitmap& face, TColor faceColor, TColor lightColor) 
         const int fill = lightOn_ ? shades.LightBright : shades.LightDim;
         canvas.Brush = TBrush{Shade(lightColor, fill), TBrushStyle::Solid};
         const int corner = 8;
-        canvas.Polygon({TPoint{w2 - corner, h2 - corner}, TPoint{w2 - corner, h2 - corner - lightSize_},
+        canvas.Polygon({TPoint{w2 - corner, h2 - corner},
+                        TPoint{w2 - corner, h2 - corner - lightSize_},
                         TPoint{w2 - corner - lightSize_, h2 - corner}});
     }
 }
@@ -334,21 +367,25 @@ void TFreeButton::SetLook(TMouseState state) {
     mouseState_ = state;
     // A hidden button, or one on a form that is not shown, has nothing on screen to refresh; the
     // new look appears at its next paint.
-    if (Visible() && Form() != nullptr && Form()->Visible()) RepaintNow();
+    if (Visible() && Form() != nullptr && Form()->Visible())
+        RepaintNow();
 }
 
 void TFreeButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y, TClickKind kind) {
     TGraphicControl::MouseDown(button, shift, x, y, kind);
     // The second press of a double click only reports the double click; the face stays up.
-    if (button != TMouseButton::Left || kind == TClickKind::Double) return;
+    if (button != TMouseButton::Left || kind == TClickKind::Double)
+        return;
     SetLook(msPressed);
 }
 
 void TFreeButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     // The base runs OnClick first, so the handler sees the button before its look changes.
     TGraphicControl::MouseUp(button, shift, x, y);
-    if (button != TMouseButton::Left) return;
-    if (drawLight_) lightOn_ = !lightOn_;
+    if (button != TMouseButton::Left)
+        return;
+    if (drawLight_)
+        lightOn_ = !lightOn_;
     SetLook(msHover);
 }
 

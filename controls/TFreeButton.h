@@ -76,7 +76,7 @@ TColor SchemeColor(TCustomColor scheme);
 const char* CustomColorName(TCustomColor scheme);
 
 class TFreeButton : public TGraphicControl {
-public:
+  public:
     explicit TFreeButton(TForm* form);
 
     // Colours are stored resolved: a system colour reference reads back as the plain colour.
@@ -133,14 +133,14 @@ public:
     void MouseEnter() override;
     void MouseLeave() override;
 
-protected:
+  protected:
     // Every property write ends here, even one that stores the value already held, so a change of
     // the font or glyph contents through a setter always shows. The repaint is deferred.
     virtual void RequestRepaint() { Invalidate(); }
     // A change of look is painted before the mouse handler returns.
     virtual void RepaintNow() { Repaint(); }
 
-private:
+  private:
     void SetLook(TMouseState state);
     void PaintFace(TBitmap& face, TColor faceColor, TColor lightColor) const;
     void ComposeBack(TBitmap& back, const TBitmap& face) const;

@@ -21,7 +21,8 @@ constexpr int HeaderHeight = 36;
 // Puts the button into a look through its own mouse handlers, as the form would.
 void ShowLook(TFreeButton& button, TMouseState look) {
     button.MouseLeave();
-    if (look == msNormal) return;
+    if (look == msNormal)
+        return;
     button.MouseEnter();
     if (look == msPressed)
         button.MouseDown(TMouseButton::Left, TShiftState::None, 1, 1, TClickKind::Single);
@@ -39,8 +40,8 @@ int main(int argc, char** argv) {
 
     const TMouseState looks[] = {msNormal, msHover, msPressed};
     const char* lookNames[] = {"normal", "hover", "pressed"};
-    TBitmap gallery(Margin * 2 + ColumnStep * 3 - 24, HeaderHeight + RowStep * CustomColorCount + Margin,
-                    GalleryBack);
+    TBitmap gallery(Margin * 2 + ColumnStep * 3 - 24,
+                    HeaderHeight + RowStep * CustomColorCount + Margin, GalleryBack);
     TCanvas canvas(gallery);
 
     canvas.Brush.Style = TBrushStyle::Clear;

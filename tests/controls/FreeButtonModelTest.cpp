@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "SysColors.h"
 #include "FreeButtonTestKit.h"
+#include "SysColors.h"
 
 TEST(FreeButtonColours, ShadeClampsEachChannelWithoutWrapping) {
     struct TCase {
@@ -23,18 +23,20 @@ TEST(FreeButtonColours, ShadeClampsEachChannelWithoutWrapping) {
         {0xFF000000u | RGB(1, 2, 3), 0, TShade::Lighten, RGB(1, 2, 3)},
     };
     for (const TCase& c : cases) {
-        EXPECT_EQ(Rgb(ShadeColor(c.In, c.Amount, c.Direction)), Rgb(c.Out)) << Rgb(c.In) << " by " << c.Amount;
+        EXPECT_EQ(Rgb(ShadeColor(c.In, c.Amount, c.Direction)), Rgb(c.Out))
+            << Rgb(c.In) << " by " << c.Amount;
         EXPECT_EQ(ShadeColor(c.In, c.Amount, c.Direction) >> 24, 0u);
     }
 }
 
 TEST(FreeButtonColours, SchemesGiveTheirFaceColours) {
     // The colour values as decimal numbers, red in the low byte.
-    const TColor faces[] = {3097935, 4290439, 37064,   3956766, 6330416,  9358427,
+    const TColor faces[] = {3097935, 4290439, 37064,    3956766, 6330416, 9358427,
                             5195055, 7299138, 10322014, 6302750, 9982000, 13401691,
                             5189445, 7291488, 10313353, 3939936, 6303896, 9329612};
     for (int i = 0; i < 18; ++i) {
-        EXPECT_EQ(Rgb(SchemeColor(static_cast<TCustomColor>(i))), Rgb(faces[i])) << CustomColorName(static_cast<TCustomColor>(i));
+        EXPECT_EQ(Rgb(SchemeColor(static_cast<TCustomColor>(i))), Rgb(faces[i]))
+            << CustomColorName(static_cast<TCustomColor>(i));
     }
     EXPECT_EQ(SchemeColor(ccEmerald), RGB(48, 152, 96));
 }

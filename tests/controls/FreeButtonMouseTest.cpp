@@ -62,12 +62,14 @@ TEST_F(TMouseFixture, ReleaseOutsideGivesNoClickButStillHoversAndFlips) {
 }
 
 TEST_F(TMouseFixture, ThreeClicksLeaveTheLightOnUnlessDrawLightIsOff) {
-    for (int i = 0; i < 3; ++i) H.Driver.Click(150, 120);
+    for (int i = 0; i < 3; ++i)
+        H.Driver.Click(150, 120);
     EXPECT_EQ(Clicks, 3);
     EXPECT_TRUE(Button->LightOn());
 
     Button->SetDrawLight(false);
-    for (int i = 0; i < 3; ++i) H.Driver.Click(150, 120);
+    for (int i = 0; i < 3; ++i)
+        H.Driver.Click(150, 120);
     EXPECT_TRUE(Button->LightOn()) << "DrawLight off keeps the light as it was";
     Button->SetDrawLight(true);
     H.Driver.Click(150, 120);

@@ -3,32 +3,37 @@
 
 #include <gtest/gtest.h>
 
-#include "TFontEngine.h"
 #include "FreeButtonTestKit.h"
+#include "TFontEngine.h"
 
 namespace {
 
 constexpr TColor Emerald = RGB(48, 152, 96);
 
-TColor Lighter(TColor c, int n) { return ShadeColor(c, n, TShade::Lighten); }
-TColor Darker(TColor c, int n) { return ShadeColor(c, n, TShade::Darken); }
+TColor Lighter(TColor c, int n) {
+    return ShadeColor(c, n, TShade::Lighten);
+}
+TColor Darker(TColor c, int n) {
+    return ShadeColor(c, n, TShade::Darken);
+}
 
 // Every pixel for which inside(x, y) is false must be equal in both pictures.
-void ExpectSameOutside(const TBitmap& a, const TBitmap& b, const std::function<bool(int, int)>& inside,
-                       const char* what) {
+void ExpectSameOutside(const TBitmap& a, const TBitmap& b,
+                       const std::function<bool(int, int)>& inside, const char* what) {
     ASSERT_EQ(a.Width(), b.Width());
     int differences = 0;
     for (int y = 0; y < a.Height(); ++y)
         for (int x = 0; x < a.Width(); ++x)
             if (!inside(x, y) && a.Pixel(x, y) != b.Pixel(x, y) && ++differences <= 3)
-                ADD_FAILURE() << what << ": pixel (" << x << "," << y << ") " << Rgb(a.Pixel(x, y)) << " vs "
-                              << Rgb(b.Pixel(x, y));
+                ADD_FAILURE() << what << ": pixel (" << x << "," << y << ") " << Rgb(a.Pixel(x, y))
+                              << " vs " << Rgb(b.Pixel(x, y));
 }
 
 int CountDifferences(const TBitmap& a, const TBitmap& b) {
     int differences = 0;
     for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x) differences += a.Pixel(x, y) != b.Pixel(x, y);
+        for (int x = 0; x < a.Width(); ++x)
+            differences += a.Pixel(x, y) != b.Pixel(x, y);
     return differences;
 }
 
@@ -96,7 +101,8 @@ TEST(FreeButtonPaint, StartButtonPixelsInEachLook) {
         {msHover, 248, 48, Darker(b, 25), "corner 4"},
         {msHover, 249, 49, b, "outer corner"},
         {msHover, 249, 4, b, "above the outermost line"},
-        // Pressed, the face sinks to (3, 3); top/left turn darker than the face, bottom/right lighter.
+        // Pressed, the face sinks to (3, 3); top/left turn darker than the face, bottom/right
+        // lighter.
         {msPressed, 15, 26, fh, "face fill"},
         {msPressed, 15, 6, Darker(f, 5), "top bevel"},
         {msPressed, 6, 26, Darker(f, 5), "left bevel"},
@@ -121,15 +127,21 @@ TEST(FreeButtonPaint, AroundTheFaceIsOnlyBackColourAndShadow) {
     TCountingButton* button = AddStartButton(h);
     const TBitmap plain(250, 50, StartBack);
     ShowLook(*button, msPressed);
-    ExpectSameOutside(Render(*button), plain,
-                      [](int x, int y) { return x >= 3 && y >= 3 && x < 249 && y < 49; }, "pressed");
+    ExpectSameOutside(
+        Render(*button), plain, [](int x, int y) { return x >= 3 && y >= 3 && x < 249 && y < 49; },
+        "pressed");
     ShowLook(*button, msNormal);
-    ExpectSameOutside(Render(*button), plain,
-                      [](int x, int y) { return x >= 2 && y >= 2 && x < 250 && y < 50; }, "at rest");
+    ExpectSameOutside(
+        Render(*button), plain, [](int x, int y) { return x >= 2 && y >= 2 && x < 250 && y < 50; },
+        "at rest");
     ShowLook(*button, msHover);
-    ExpectSameOutside(Render(*button), plain,
-                      [](int x, int y) { return x >= 0 && y >= 0 && x < 250 && y < 50 && (x < 246 || y >= 4) && (y < 46 || x >= 3); },
-                      "hover");
+    ExpectSameOutside(
+        Render(*button), plain,
+        [](int x, int y) {
+            return x >= 0 && y >= 0 && x < 250 && y < 50 && (x < 246 || y >= 4) &&
+                   (y < 46 || x >= 3);
+        },
+        "hover");
 }
 
 TEST(FreeButtonPaint, LightColoursFollowLookAndClicks) {
@@ -154,12 +166,15 @@ TEST(FreeButtonPaint, LightColoursFollowLookAndClicks) {
         TButtonHarness h;
         TCountingButton* button = AddStartButton(h);
         EXPECT_EQ(Rgb(button->ActiveLightColor()), Rgb(l));
-        if (c.AfterClick) ClickByHand(*button);
+        if (c.AfterClick)
+            ClickByHand(*button);
         EXPECT_EQ(button->LightOn(), c.AfterClick);
         ShowLook(*button, c.Look);
         const TBitmap picture = Render(*button);
-        EXPECT_EQ(Rgb(picture.Pixel(c.Fill.X, c.Fill.Y)), Rgb(c.FillColour)) << LookName(c.Look) << " fill";
-        EXPECT_EQ(Rgb(picture.Pixel(c.Corner.X, c.Corner.Y)), Rgb(c.OutlineColour)) << LookName(c.Look) << " outline";
+        EXPECT_EQ(Rgb(picture.Pixel(c.Fill.X, c.Fill.Y)), Rgb(c.FillColour))
+            << LookName(c.Look) << " fill";
+        EXPECT_EQ(Rgb(picture.Pixel(c.Corner.X, c.Corner.Y)), Rgb(c.OutlineColour))
+            << LookName(c.Look) << " outline";
     }
 }
 
@@ -168,7 +183,8 @@ TEST(FreeButtonPaint, LightSizeAndDrawLightShapeTheTriangle) {
     TCountingButton* button = AddStartButton(h);
     button->SetDrawLight(false);
     const TBitmap noLight = Render(*button);
-    EXPECT_EQ(Rgb(noLight.Pixel(238, 38)), Rgb(Emerald)) << "no light: face fill where the light was";
+    EXPECT_EQ(Rgb(noLight.Pixel(238, 38)), Rgb(Emerald))
+        << "no light: face fill where the light was";
     for (TMouseState look : {msHover, msPressed}) {
         ShowLook(*button, look);
         const TBitmap without = Render(*button);
@@ -236,7 +252,8 @@ TEST(FreeButtonPaint, CaptionSitsAtItsOriginWithItsShadow) {
             inkInFirstColumn |= picture.Pixel(firstInk, y) != Emerald;
         EXPECT_TRUE(inkInFirstColumn);
         for (int y = origin.Y + 2; y < origin.Y + 4 + text.Height; ++y)
-            EXPECT_EQ(Rgb(picture.Pixel(firstInk - 1, y)), Rgb(Emerald)) << "column left of the caption, y " << y;
+            EXPECT_EQ(Rgb(picture.Pixel(firstInk - 1, y)), Rgb(Emerald))
+                << "column left of the caption, y " << y;
     }
 }
 
@@ -284,7 +301,8 @@ TEST(FreeButtonPaint, GlyphOriginsTruncateTowardZero) {
         button->SetGlyph(TBitmap(c.GlyphW, c.GlyphH));
         button->SetGlyphPosition(c.Position);
         const TPoint at = button->GlyphOrigin(c.FaceW, c.FaceH);
-        EXPECT_EQ(at, c.Expected) << "position " << int(c.Position) << ": got " << at.X << "," << at.Y;
+        EXPECT_EQ(at, c.Expected) << "position " << int(c.Position) << ": got " << at.X << ","
+                                  << at.Y;
     }
 }
 
@@ -319,7 +337,8 @@ TEST(FreeButtonPaint, GlyphIsKeyedByItsTopLeftPixel) {
     // A 12 x 12 magenta glyph with a red 4 x 4 block in its middle, at face (117, 4) on START.
     TBitmap glyph(12, 12, RGB(255, 0, 255));
     for (int y = 4; y < 8; ++y)
-        for (int x = 4; x < 8; ++x) glyph.SetPixel(x, y, clRed);
+        for (int x = 4; x < 8; ++x)
+            glyph.SetPixel(x, y, clRed);
     struct TCase {
         bool SetGlyph;
         bool Transparent;
@@ -338,7 +357,8 @@ TEST(FreeButtonPaint, GlyphIsKeyedByItsTopLeftPixel) {
         button->SetCaption("");
         button->SetDrawLight(false);
         const TBitmap bare = Render(*button);
-        if (c.SetGlyph) button->SetGlyph(glyph);
+        if (c.SetGlyph)
+            button->SetGlyph(glyph);
         button->SetTransparentGlyph(c.Transparent);
         const TBitmap picture = Render(*button);
         EXPECT_EQ(Rgb(picture.Pixel(120, 8)), Rgb(c.Background)) << c.SetGlyph << c.Transparent;
@@ -360,7 +380,8 @@ TEST(FreeButtonPaint, TinyButtonsDrawOnlyTheBackground) {
         for (TMouseState look : {msNormal, msHover, msPressed}) {
             ShowLook(*button, look);
             const TBitmap picture = Render(*button);
-            if (size.Width > 4 && size.Height > 4) continue;  // only that it does not crash
+            if (size.Width > 4 && size.Height > 4)
+                continue;  // only that it does not crash
             EXPECT_EQ(CountDifferences(picture, TBitmap(size.Width, size.Height, StartBack)), 0)
                 << size.Width << "x" << size.Height << " " << LookName(look);
         }

@@ -14,12 +14,12 @@
 
 // Counts the deferred repaint requests and records the look of every immediate repaint.
 class TCountingButton : public TFreeButton {
-public:
+  public:
     using TFreeButton::TFreeButton;
     int DeferredRequests = 0;
     std::vector<TMouseState> ImmediatePaints;
 
-protected:
+  protected:
     void RequestRepaint() override {
         ++DeferredRequests;
         TFreeButton::RequestRepaint();
@@ -71,9 +71,11 @@ inline TBitmap Render(TFreeButton& button) {
 // Puts the button into a look through its own mouse handlers, as the form would.
 inline void ShowLook(TFreeButton& button, TMouseState look) {
     button.MouseLeave();
-    if (look == msNormal) return;
+    if (look == msNormal)
+        return;
     button.MouseEnter();
-    if (look == msPressed) button.MouseDown(TMouseButton::Left, TShiftState::None, 5, 5, TClickKind::Single);
+    if (look == msPressed)
+        button.MouseDown(TMouseButton::Left, TShiftState::None, 5, 5, TClickKind::Single);
 }
 
 inline void ClickByHand(TFreeButton& button) {
@@ -91,9 +93,12 @@ inline std::string Rgb(TColor c) {
 
 inline const char* LookName(TMouseState look) {
     switch (look) {
-        case msNormal: return "normal";
-        case msHover: return "hover";
-        case msPressed: return "pressed";
+        case msNormal:
+            return "normal";
+        case msHover:
+            return "hover";
+        case msPressed:
+            return "pressed";
     }
     return "?";
 }
