@@ -70,3 +70,15 @@ bool LoadPictureResource(TBitmap& picture, const std::string& name) {
     std::fprintf(stderr, "tevra: picture %s cannot be loaded: %s\n", name.c_str(), error.c_str());
     return false;
 }
+
+TFreeButton* AddMenuButton(TForm& form, const std::string& name, const std::string& caption,
+                           TCustomColor scheme, const TFont& font, int width, int height) {
+    TFreeButton* button = form.Add<TFreeButton>();
+    button->Name = name;
+    button->SetCaption(caption);
+    button->SetCustomColor(scheme);
+    button->SetBackColor(14215660);  // (236, 233, 216)
+    button->SetFont(font);
+    button->SetBounds(0, 0, width, height);
+    return button;
+}

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "TFont.h"
+#include "TFreeButton.h"
 #include "TImage.h"
 #include "TLabel.h"
 #include "TProgressBar.h"
@@ -27,6 +28,10 @@ TLabel* AddCentredLabel(TForm& form, const std::string& caption, const TFont& fo
                         int height);
 // The bar of a visit: 0 to 20 in steps of 1.
 TProgressBar* AddVisitBar(TForm& form, int width, int height);
+
+// An owner-drawn button of the menu and the final screen, on the menu's light ground colour.
+TFreeButton* AddMenuButton(TForm& form, const std::string& name, const std::string& caption,
+                           TCustomColor scheme, const TFont& font, int width, int height);
 
 // Loads a tile or picture resource, reporting a failure once on stderr; the picture is left as
 // it was (empty for a new one) when the resource cannot be read.

@@ -13,18 +13,10 @@ TForm1::TForm1(TApplication& app) : TForm(app) {}
 
 void TForm1::FormCreate() {
     Image1 = AddStageImage(*this, "Form1", RGB(255, 240, 214));
-    const TFont buttonFont = MakeFont("Verdana", -21);
-    FreeButton1 = Add<TButton>();
-    FreeButton1->Name = "FreeButton1";
-    FreeButton1->SetCaption("START");
-    FreeButton1->SetFont(buttonFont);
-    FreeButton1->SetBounds(0, 0, 250, 50);
+    const TFont buttonFont = MakeFont("Verdana", -21, clWhite);
+    FreeButton1 = AddMenuButton(*this, "FreeButton1", "START", ccEmerald, buttonFont, 250, 50);
     FreeButton1->OnClick = [this](TControl*) { FreeButton1Click(); };
-    FreeButton5 = Add<TButton>();
-    FreeButton5->Name = "FreeButton5";
-    FreeButton5->SetCaption("KELUAR");
-    FreeButton5->SetFont(buttonFont);
-    FreeButton5->SetBounds(0, 0, 250, 50);
+    FreeButton5 = AddMenuButton(*this, "FreeButton5", "KELUAR", ccRoyal, buttonFont, 250, 50);
     FreeButton5->OnClick = [this](TControl*) { FreeButton5Click(); };
     Label1 = AddLabel(*this, "Tevra Kelas 4",
                       MakeFont("Arial Black", -37, GetSysColor(COLOR_WINDOWTEXT)));

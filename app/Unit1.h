@@ -1,7 +1,7 @@
 // The menu screen: START begins the match, KELUAR ends the application.
 #pragma once
 
-#include "TButton.h"
+#include "TFreeButton.h"
 #include "TForm.h"
 #include "TImage.h"
 #include "TLabel.h"
@@ -15,8 +15,8 @@ public:
     void FreeButton5Click();  // KELUAR
 
     TImage* Image1 = nullptr;
-    TButton* FreeButton1 = nullptr;
-    TButton* FreeButton5 = nullptr;
+    TFreeButton* FreeButton1 = nullptr;
+    TFreeButton* FreeButton5 = nullptr;
     TLabel* Label1 = nullptr;
 };
 

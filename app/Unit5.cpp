@@ -13,11 +13,8 @@ void TForm5::FormCreate() {
     Image1 = AddStageImage(*this, "Form5", RGB(255, 240, 214));
     skor = AddCentredLabel(*this, "9999", MakeFont("Arial Black", -133, clRed), 356, 187);
     skor->Name = "skor";
-    EXIT = Add<TButton>();
-    EXIT->Name = "EXIT";
-    EXIT->SetCaption("Keluar");
-    EXIT->SetFont(MakeFont("Verdana", -32));
-    EXIT->SetBounds(0, 0, 185, 65);
+    EXIT = AddMenuButton(*this, "EXIT", "Keluar", ccBottleGreen, MakeFont("Verdana", -32, clWhite),
+                         185, 65);
     EXIT->OnClick = [this](TControl*) { EXITClick(); };
     PlaceOnStage(*skor, *Image1, 424, 224);
     PlaceOnStage(*EXIT, *Image1, 143, 400);

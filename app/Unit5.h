@@ -1,7 +1,7 @@
 // The final score screen: shows the match's score; its button ends the application.
 #pragma once
 
-#include "TButton.h"
+#include "TFreeButton.h"
 #include "TForm.h"
 #include "TImage.h"
 #include "TLabel.h"
@@ -16,7 +16,7 @@ public:
 
     TImage* Image1 = nullptr;
     TLabel* skor = nullptr;
-    TButton* EXIT = nullptr;
+    TFreeButton* EXIT = nullptr;
 };
 
 extern TForm5* Form5;
