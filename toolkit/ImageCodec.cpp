@@ -2,10 +2,10 @@
 #include "ImageCodec.h"
 
 // jpeglib.h needs stdio first for FILE.
-#include <cstdio>
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 #include <png.h>
+#include <cstdio>
 
 #include <csetjmp>
 #include <cstdio>
@@ -28,7 +28,8 @@ std::int32_t ReadS32(const std::uint8_t* p) {
 }
 
 bool Fail(std::string* error, const std::string& message) {
-    if (error) *error = message;
+    if (error)
+        *error = message;
     return false;
 }
 
@@ -42,11 +43,12 @@ constexpr std::uint32_t BiBitfields = 3;
 
 }  // namespace
 
-bool DecodeBmp(const std::uint8_t* data, std::size_t size, TDecodedImage* out,
-               std::string* error) {
+bool DecodeBmp(const std::uint8_t* data, std::size_t size, TDecodedImage* out, std::string* error) {
     constexpr std::size_t FileHeaderSize = 14;
-    if (data == nullptr || size < FileHeaderSize + 40) return Fail(error, "BMP: file too short");
-    if (data[0] != 'B' || data[1] != 'M') return Fail(error, "BMP: missing BM signature");
+    if (data == nullptr || size < FileHeaderSize + 40)
+        return Fail(error, "BMP: file too short");
+    if (data[0] != 'B' || data[1] != 'M')
+        return Fail(error, "BMP: missing BM signature");
     const std::uint32_t pixelOffset = ReadU32(data + 10);
     const std::uint32_t infoSize = ReadU32(data + 14);
     if (infoSize < 40 || infoSize > size - FileHeaderSize)
@@ -56,20 +58,25 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, TDecodedImage* out,
     const std::uint16_t planes = ReadU16(data + 26);
     const std::uint16_t bitCount = ReadU16(data + 28);
     const std::uint32_t compression = ReadU32(data + 30);
-    if (planes != 1) return Fail(error, "BMP: plane count is not 1");
+    if (planes != 1)
+        return Fail(error, "BMP: plane count is not 1");
     if (bitCount != 24 && bitCount != 32)
         return Fail(error, "BMP: only 24-bit and 32-bit pictures are supported");
-    if (rawHeight == INT32_MIN) return Fail(error, "BMP: absurd height");
+    if (rawHeight == INT32_MIN)
+        return Fail(error, "BMP: absurd height");
     const bool topDown = rawHeight < 0;
     const long long height = topDown ? -static_cast<long long>(rawHeight) : rawHeight;
-    if (!SizeAcceptable(width, height)) return Fail(error, "BMP: absurd picture size");
+    if (!SizeAcceptable(width, height))
+        return Fail(error, "BMP: absurd picture size");
 
     if (compression == BiBitfields) {
         // Only the plain byte order is accepted; anything else would need per-channel shifting
         // and no picture of ours uses it.
-        if (bitCount != 32) return Fail(error, "BMP: bit fields need 32 bits per pixel");
+        if (bitCount != 32)
+            return Fail(error, "BMP: bit fields need 32 bits per pixel");
         std::size_t masksAt = FileHeaderSize + 40;
-        if (masksAt + 12 > size) return Fail(error, "BMP: truncated colour masks");
+        if (masksAt + 12 > size)
+            return Fail(error, "BMP: truncated colour masks");
         if (ReadU32(data + masksAt) != 0x00FF0000u || ReadU32(data + masksAt + 4) != 0x0000FF00u ||
             ReadU32(data + masksAt + 8) != 0x000000FFu)
             return Fail(error, "BMP: unsupported colour masks");
@@ -78,7 +85,8 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, TDecodedImage* out,
     }
 
     const std::size_t bytesPerPixel = bitCount / 8;
-    const std::size_t stride = (static_cast<std::size_t>(width) * bytesPerPixel + 3) & ~std::size_t{3};
+    const std::size_t stride =
+        (static_cast<std::size_t>(width) * bytesPerPixel + 3) & ~std::size_t{3};
     const unsigned long long needed =
         static_cast<unsigned long long>(stride) * static_cast<unsigned long long>(height);
     if (pixelOffset < FileHeaderSize + infoSize || pixelOffset > size)
@@ -127,11 +135,13 @@ void JpegOutputMessage(j_common_ptr info) {
     // libjpeg would otherwise fill the missing part with grey and call it a success.
     auto* manager = reinterpret_cast<TJpegErrorManager*>(info->err);
     const int code = manager->Base.msg_code;
-    if (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER) manager->Truncated = true;
+    if (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER)
+        manager->Truncated = true;
 }
 
 void JpegEmitMessage(j_common_ptr info, int level) {
-    if (level < 0) JpegOutputMessage(info);
+    if (level < 0)
+        JpegOutputMessage(info);
 }
 
 }  // namespace
@@ -141,8 +151,8 @@ namespace {
 // The part of JPEG decoding that can be left by longjmp. It holds no objects with destructors
 // and changes no locals of its own after setjmp: everything it fills lives in the caller.
 bool DecodeJpegGuarded(const std::uint8_t* data, std::size_t size, jpeg_decompress_struct* info,
-                       TJpegErrorManager* manager, TDecodedImage* image,
-                       std::vector<JSAMPLE>* row, std::string* error) {
+                       TJpegErrorManager* manager, TDecodedImage* image, std::vector<JSAMPLE>* row,
+                       std::string* error) {
     info->err = jpeg_std_error(&manager->Base);
     manager->Base.error_exit = JpegErrorExit;
     manager->Base.output_message = JpegOutputMessage;
@@ -173,7 +183,8 @@ bool DecodeJpegGuarded(const std::uint8_t* data, std::size_t size, jpeg_decompre
     while (info->output_scanline < info->output_height && !manager->Truncated) {
         const std::size_t y = info->output_scanline;
         JSAMPROW rows[1] = {row->data()};
-        if (jpeg_read_scanlines(info, rows, 1) != 1) break;
+        if (jpeg_read_scanlines(info, rows, 1) != 1)
+            break;
         std::uint32_t* dst = image->Pixels.data() + y * static_cast<std::size_t>(image->Width);
         for (int x = 0; x < image->Width; ++x) {
             const JSAMPLE* p = row->data() + static_cast<std::size_t>(x) * 3;
@@ -188,7 +199,8 @@ bool DecodeJpegGuarded(const std::uint8_t* data, std::size_t size, jpeg_decompre
     // The end of the data is only looked for here; a missing end is damage too.
     jpeg_finish_decompress(info);
     jpeg_destroy_decompress(info);
-    if (manager->Truncated) return Fail(error, "JPEG: data truncated");
+    if (manager->Truncated)
+        return Fail(error, "JPEG: data truncated");
     return true;
 }
 
@@ -196,13 +208,15 @@ bool DecodeJpegGuarded(const std::uint8_t* data, std::size_t size, jpeg_decompre
 
 bool DecodeJpeg(const std::uint8_t* data, std::size_t size, TDecodedImage* out,
                 std::string* error) {
-    if (data == nullptr || size < 4) return Fail(error, "JPEG: file too short");
+    if (data == nullptr || size < 4)
+        return Fail(error, "JPEG: file too short");
     TDecodedImage image;
     std::vector<JSAMPLE> row;
     jpeg_decompress_struct info;
     TJpegErrorManager manager;
     std::memset(&info, 0, sizeof info);
-    if (!DecodeJpegGuarded(data, size, &info, &manager, &image, &row, error)) return false;
+    if (!DecodeJpegGuarded(data, size, &info, &manager, &image, &row, error))
+        return false;
     *out = std::move(image);
     return true;
 }

@@ -35,13 +35,16 @@ constexpr TColor SysColorTable[SysColorCount] = {
 }  // namespace
 
 TColor GetSysColor(int index) {
-    if (index < 0 || index >= SysColorCount) return clBlack;
+    if (index < 0 || index >= SysColorCount)
+        return clBlack;
     return SysColorTable[index];
 }
 
 TColor ResolveColor(TColor value) {
-    if ((value & 0xFF000000u) != 0xFF000000u) return value;
+    if ((value & 0xFF000000u) != 0xFF000000u)
+        return value;
     const TColor index = value & 0x00FFFFFFu;
-    if (index >= static_cast<TColor>(SysColorCount)) return value;
+    if (index >= static_cast<TColor>(SysColorCount))
+        return value;
     return SysColorTable[index];
 }

@@ -4,7 +4,9 @@
 #include "ImageCodec.h"
 #include "TResources.h"
 
-TBitmap::TBitmap(int width, int height, TColor fill) { SetSize(width, height, fill); }
+TBitmap::TBitmap(int width, int height, TColor fill) {
+    SetSize(width, height, fill);
+}
 
 void TBitmap::SetSize(int width, int height, TColor fill) {
     if (width <= 0 || height <= 0) {
@@ -20,12 +22,14 @@ void TBitmap::SetSize(int width, int height, TColor fill) {
 }
 
 TColor TBitmap::Pixel(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return clBlack;
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        return clBlack;
     return FromNative(pixels_[static_cast<std::size_t>(y) * width_ + x]);
 }
 
 void TBitmap::SetPixel(int x, int y, TColor color) {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        return;
     pixels_[static_cast<std::size_t>(y) * width_ + x] = ToNative(color);
 }
 
@@ -38,9 +42,11 @@ bool TBitmap::LoadFromBytes(const std::uint8_t* data, std::size_t size, std::str
                data[2] == 0xFF) {
         ok = DecodeJpeg(data, size, &image, error);
     } else {
-        if (error) *error = "picture data is neither BMP nor JPEG";
+        if (error)
+            *error = "picture data is neither BMP nor JPEG";
     }
-    if (!ok) return false;
+    if (!ok)
+        return false;
     width_ = image.Width;
     height_ = image.Height;
     pixels_ = std::move(image.Pixels);
@@ -49,10 +55,13 @@ bool TBitmap::LoadFromBytes(const std::uint8_t* data, std::size_t size, std::str
 
 bool TBitmap::LoadFromResource(const std::string& name, std::string* error) {
     TResourceBytes bytes;
-    if (!FindResource(name, &bytes, error)) return false;
+    if (!FindResource(name, &bytes, error))
+        return false;
     std::string reason;
-    if (LoadFromBytes(bytes.Data, bytes.Size, &reason)) return true;
-    if (error) *error = "resource \"" + name + "\": " + reason;
+    if (LoadFromBytes(bytes.Data, bytes.Size, &reason))
+        return true;
+    if (error)
+        *error = "resource \"" + name + "\": " + reason;
     return false;
 }
 

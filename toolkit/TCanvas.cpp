@@ -14,32 +14,38 @@ namespace {
 // every use, so it never needs updating when the bitmap is resized.
 constexpr TRect UnlimitedClip{INT_MIN / 4, INT_MIN / 4, INT_MAX / 4, INT_MAX / 4};
 
-TRect BitmapRect(const TBitmap& b) { return TRect{0, 0, b.Width(), b.Height()}; }
+TRect BitmapRect(const TBitmap& b) {
+    return TRect{0, 0, b.Width(), b.Height()};
+}
 
 // Writes pixels in bitmap coordinates, dropping every one outside the clip.
 class TPlotter {
-public:
+  public:
     TPlotter(TBitmap& target, const TRect& clip) : target_(target), clip_(clip) {}
     const TRect& Clip() const { return clip_; }
     void Plot(int x, int y, std::uint32_t native) {
-        if (x < clip_.Left || x >= clip_.Right || y < clip_.Top || y >= clip_.Bottom) return;
+        if (x < clip_.Left || x >= clip_.Right || y < clip_.Top || y >= clip_.Bottom)
+            return;
         target_.Row(y)[x] = native;
     }
     // Fills x1..x2 (inclusive) of row y.
     void Span(int y, int x1, int x2, std::uint32_t native) {
-        if (y < clip_.Top || y >= clip_.Bottom) return;
+        if (y < clip_.Top || y >= clip_.Bottom)
+            return;
         x1 = std::max(x1, clip_.Left);
         x2 = std::min(x2, clip_.Right - 1);
         std::uint32_t* row = target_.Row(y);
-        for (int x = x1; x <= x2; ++x) row[x] = native;
+        for (int x = x1; x <= x2; ++x)
+            row[x] = native;
     }
     void Square(int x, int y, int width, std::uint32_t native) {
         const int x0 = x - width / 2;
         const int y0 = y - width / 2;
-        for (int yy = y0; yy < y0 + width; ++yy) Span(yy, x0, x0 + width - 1, native);
+        for (int yy = y0; yy < y0 + width; ++yy)
+            Span(yy, x0, x0 + width - 1, native);
     }
 
-private:
+  private:
     TBitmap& target_;
     TRect clip_;
 };
@@ -62,11 +68,13 @@ void PaintSpans(TPlotter& plot, int top, const std::vector<TRowSpan>& rows, std:
         const TRowSpan above = i > 0 ? rows[i - 1] : TRowSpan{};
         const TRowSpan below = i + 1 < count ? rows[i + 1] : TRowSpan{};
         const int y = top + i;
-        if (y < plot.Clip().Top || y >= plot.Clip().Bottom) continue;
+        if (y < plot.Clip().Top || y >= plot.Clip().Bottom)
+            continue;
         const int from = std::max(row.Left, plot.Clip().Left);
         const int to = std::min(row.Right, plot.Clip().Right - 1);
         for (int x = from; x <= to; ++x) {
-            const bool edge = x == row.Left || x == row.Right || !above.Covers(x) || !below.Covers(x);
+            const bool edge =
+                x == row.Left || x == row.Right || !above.Covers(x) || !below.Covers(x);
             if (edge) {
                 plot.Plot(x, y, pen);
             } else if (brush) {
@@ -111,9 +119,13 @@ bool LineMissesClip(int x0, int y0, int x1, int y1, int width, const TRect& clip
 
 TCanvas::TCanvas(TBitmap& target) : target_(&target), clip_(UnlimitedClip) {}
 
-TRect TCanvas::ClipRect() const { return clip_.Intersect(BitmapRect(*target_)); }
+TRect TCanvas::ClipRect() const {
+    return clip_.Intersect(BitmapRect(*target_));
+}
 
-void TCanvas::SetClipRect(const TRect& clip) { clip_ = clip.Intersect(BitmapRect(*target_)); }
+void TCanvas::SetClipRect(const TRect& clip) {
+    clip_ = clip.Intersect(BitmapRect(*target_));
+}
 
 void TCanvas::IntersectClipRect(const TRect& local) {
     clip_ = clip_.Intersect(local.Offset(origin_.X, origin_.Y));
@@ -124,18 +136,24 @@ void TCanvas::FillRect(const TRect& r) {
     const std::uint32_t color = TBitmap::ToNative(ResolveColor(Brush.Color));
     for (int y = area.Top; y < area.Bottom; ++y) {
         std::uint32_t* row = target_->Row(y);
-        for (int x = area.Left; x < area.Right; ++x) row[x] = color;
+        for (int x = area.Left; x < area.Right; ++x)
+            row[x] = color;
     }
 }
 
-void TCanvas::Rectangle(int x1, int y1, int x2, int y2) { RoundRect(x1, y1, x2, y2, 0, 0); }
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    RoundRect(x1, y1, x2, y2, 0, 0);
+}
 
 void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight) {
-    if (x2 < x1) std::swap(x1, x2);
-    if (y2 < y1) std::swap(y1, y2);
+    if (x2 < x1)
+        std::swap(x1, x2);
+    if (y2 < y1)
+        std::swap(y1, y2);
     const int width = x2 - x1;
     const int height = y2 - y1;
-    if (width <= 0 || height <= 0) return;
+    if (width <= 0 || height <= 0)
+        return;
     // Corners are quarters of an ellipse of cornerWidth x cornerHeight; a pixel belongs to the
     // shape when its centre lies inside, which for a 4 x 4 ellipse cuts off one pixel per corner.
     const double rx = std::min(std::abs(cornerWidth), width) / 2.0;
@@ -144,7 +162,8 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cor
     // Only the rows that can be visible are worked out, plus one on each side for the outline.
     const int firstRow = std::max(0, clip.Top - origin_.Y - y1 - 1);
     const int lastRow = std::min(height - 1, clip.Bottom - origin_.Y - y1);
-    if (firstRow > lastRow) return;
+    if (firstRow > lastRow)
+        return;
     std::vector<TRowSpan> rows;
     rows.reserve(static_cast<std::size_t>(lastRow - firstRow + 1));
     for (int i = firstRow; i <= lastRow; ++i) {
@@ -152,8 +171,10 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cor
         if (rx > 0 && ry > 0) {
             const double centre = i + 0.5;
             double dy = 0;
-            if (centre < ry) dy = ry - centre;
-            if (centre > height - ry) dy = centre - (height - ry);
+            if (centre < ry)
+                dy = ry - centre;
+            if (centre > height - ry)
+                dy = centre - (height - ry);
             if (dy > 0) {
                 const double t = std::min(1.0, dy / ry);
                 inset = rx - rx * std::sqrt(1.0 - t * t);
@@ -172,7 +193,9 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cor
     PaintSpans(plot, y1 + origin_.Y + firstRow, rows, pen, solid ? &brush : nullptr);
 }
 
-void TCanvas::MoveTo(int x, int y) { penPos_ = TPoint{x, y}; }
+void TCanvas::MoveTo(int x, int y) {
+    penPos_ = TPoint{x, y};
+}
 
 void TCanvas::LineTo(int x, int y) {
     TPlotter plot(*target_, ClipRect());
@@ -180,7 +203,8 @@ void TCanvas::LineTo(int x, int y) {
     const int width = std::max(1, Pen.Width);
     const TPoint from{penPos_.X + origin_.X, penPos_.Y + origin_.Y};
     penPos_ = TPoint{x, y};
-    if (LineMissesClip(from.X, from.Y, x + origin_.X, y + origin_.Y, width, plot.Clip())) return;
+    if (LineMissesClip(from.X, from.Y, x + origin_.X, y + origin_.Y, width, plot.Clip()))
+        return;
     WalkLine(from.X, from.Y, x + origin_.X, y + origin_.Y, [&](int px, int py) {
         if (width == 1) {
             plot.Plot(px, py, color);
@@ -191,12 +215,14 @@ void TCanvas::LineTo(int x, int y) {
 }
 
 void TCanvas::Polygon(const std::vector<TPoint>& points) {
-    if (points.empty()) return;
+    if (points.empty())
+        return;
     const TRect clip = ClipRect();
     TPlotter plot(*target_, clip);
     std::vector<TPoint> p;
     p.reserve(points.size());
-    for (TPoint q : points) p.push_back(TPoint{q.X + origin_.X, q.Y + origin_.Y});
+    for (TPoint q : points)
+        p.push_back(TPoint{q.X + origin_.X, q.Y + origin_.Y});
 
     if (Brush.Style == TBrushStyle::Solid && p.size() >= 3) {
         // Even-odd scanline fill sampled on the pixel rows; an edge counts for rows from its
@@ -215,12 +241,14 @@ void TCanvas::Polygon(const std::vector<TPoint>& points) {
             for (std::size_t i = 0; i < p.size(); ++i) {
                 const TPoint a = p[i];
                 const TPoint b = p[(i + 1) % p.size()];
-                if (a.Y == b.Y) continue;
+                if (a.Y == b.Y)
+                    continue;
                 const TPoint lo = a.Y < b.Y ? a : b;
                 const TPoint hi = a.Y < b.Y ? b : a;
-                if (y < lo.Y || y >= hi.Y) continue;
-                crossings.push_back(lo.X + static_cast<double>(y - lo.Y) * (hi.X - lo.X) /
-                                               (hi.Y - lo.Y));
+                if (y < lo.Y || y >= hi.Y)
+                    continue;
+                crossings.push_back(lo.X +
+                                    static_cast<double>(y - lo.Y) * (hi.X - lo.X) / (hi.Y - lo.Y));
             }
             std::sort(crossings.begin(), crossings.end());
             for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
@@ -237,7 +265,8 @@ void TCanvas::Polygon(const std::vector<TPoint>& points) {
         const TPoint a = p[i];
         const TPoint b = p[(i + 1) % p.size()];
         plot.Plot(a.X, a.Y, pen);
-        if (LineMissesClip(a.X, a.Y, b.X, b.Y, 1, clip)) continue;
+        if (LineMissesClip(a.X, a.Y, b.X, b.Y, 1, clip))
+            continue;
         WalkLine(a.X, a.Y, b.X, b.Y, [&](int x, int y) { plot.Plot(x, y, pen); });
     }
 }
@@ -247,7 +276,9 @@ void TCanvas::SetPixel(int x, int y, TColor color) {
     plot.Plot(x + origin_.X, y + origin_.Y, TBitmap::ToNative(ResolveColor(color)));
 }
 
-TColor TCanvas::Pixel(int x, int y) const { return target_->Pixel(x + origin_.X, y + origin_.Y); }
+TColor TCanvas::Pixel(int x, int y) const {
+    return target_->Pixel(x + origin_.X, y + origin_.Y);
+}
 
 void TCanvas::TextOut(int x, int y, const std::string& utf8) {
     TFont font = Font;
@@ -269,7 +300,8 @@ void TCanvas::Draw(int x, int y, const TBitmap& picture) {
 }
 
 void TCanvas::StretchDraw(const TRect& r, const TBitmap& picture) {
-    if (picture.Empty() || r.IsEmpty()) return;
+    if (picture.Empty() || r.IsEmpty())
+        return;
     const TRect dest = r.Offset(origin_.X, origin_.Y);
     const TRect area = dest.Intersect(ClipRect());
     const bool keyed = picture.Transparent;
@@ -286,20 +318,23 @@ void TCanvas::StretchDraw(const TRect& r, const TBitmap& picture) {
                 continue;
             }
             for (int i = 0; i < count; ++i) {
-                if (src[i] != key) dst[i] = src[i];
+                if (src[i] != key)
+                    dst[i] = src[i];
             }
         }
         return;
     }
     for (int y = area.Top; y < area.Bottom; ++y) {
-        const int sy = static_cast<int>((y - static_cast<long long>(dest.Top)) * picture.Height() / dh);
+        const int sy =
+            static_cast<int>((y - static_cast<long long>(dest.Top)) * picture.Height() / dh);
         const std::uint32_t* src = picture.Row(sy);
         std::uint32_t* dst = target_->Row(y);
         for (int x = area.Left; x < area.Right; ++x) {
             const int sx =
                 static_cast<int>((x - static_cast<long long>(dest.Left)) * picture.Width() / dw);
             const std::uint32_t value = src[sx];
-            if (keyed && value == key) continue;
+            if (keyed && value == key)
+                continue;
             dst[x] = value;
         }
     }

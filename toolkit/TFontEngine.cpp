@@ -46,7 +46,8 @@ std::u32string DecodeUtf8(const std::string& utf8) {
         bool valid = length > 0 && i + static_cast<std::size_t>(length) <= n;
         for (int k = 1; valid && k < length; ++k) {
             const unsigned char c = p[i + k];
-            if ((c & 0xC0) != 0x80) valid = false;
+            if ((c & 0xC0) != 0x80)
+                valid = false;
             value = (value << 6) | (c & 0x3F);
         }
         if (valid && (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)))
@@ -68,7 +69,9 @@ constexpr int DefaultEmPixels = 13;
 constexpr int MaxEmPixels = 1000;
 
 // FreeType positions are in 1/64 pixel; this rounds one to the nearest whole pixel.
-int RoundPos(long v) { return static_cast<int>(std::floor((v + 32) / 64.0)); }
+int RoundPos(long v) {
+    return static_cast<int>(std::floor((v + 32) / 64.0));
+}
 
 bool FileReadable(const std::string& path) {
     struct stat info;
@@ -130,16 +133,20 @@ struct TFontEngine::TImpl {
 
     ~TImpl() {
         SizedFaces.clear();
-        for (auto& entry : Faces) FT_Done_Face(entry.second);
-        if (Library) FT_Done_FreeType(Library);
-        if (Config) FcConfigDestroy(Config);
+        for (auto& entry : Faces)
+            FT_Done_Face(entry.second);
+        if (Library)
+            FT_Done_FreeType(Library);
+        if (Config)
+            FcConfigDestroy(Config);
     }
 
     // What fontconfig picks for a family name with the wanted style; empty File if nothing.
     TResolvedFace Match(const std::string& family, bool bold, bool italic) {
         TResolvedFace found;
         FcPattern* pattern = FcPatternCreate();
-        if (pattern == nullptr) return found;
+        if (pattern == nullptr)
+            return found;
         FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
         FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
         FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
@@ -148,14 +155,16 @@ struct TFontEngine::TImpl {
         FcResult result = FcResultNoMatch;
         FcPattern* match = FcFontMatch(Config, pattern, &result);
         FcPatternDestroy(pattern);
-        if (match == nullptr) return found;
+        if (match == nullptr)
+            return found;
         FcChar8* file = nullptr;
         FcChar8* name = nullptr;
         int index = 0, weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
         if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
             found.File = reinterpret_cast<const char*>(file);
         }
-        if (FcPatternGetInteger(match, FC_INDEX, 0, &index) == FcResultMatch) found.Index = index;
+        if (FcPatternGetInteger(match, FC_INDEX, 0, &index) == FcResultMatch)
+            found.Index = index;
         if (FcPatternGetString(match, FC_FAMILY, 0, &name) == FcResultMatch && name) {
             found.Family = reinterpret_cast<const char*>(name);
         }
@@ -170,9 +179,11 @@ struct TFontEngine::TImpl {
     FT_Face OpenFace(const TResolvedFace& r) {
         const auto key = std::make_pair(r.File, r.Index);
         auto it = Faces.find(key);
-        if (it != Faces.end()) return it->second;
+        if (it != Faces.end())
+            return it->second;
         FT_Face face = nullptr;
-        if (FT_New_Face(Library, r.File.c_str(), r.Index, &face) != 0) return nullptr;
+        if (FT_New_Face(Library, r.File.c_str(), r.Index, &face) != 0)
+            return nullptr;
         Faces.emplace(key, face);
         return face;
     }
@@ -180,15 +191,18 @@ struct TFontEngine::TImpl {
     // The face for a font description, falling back to the default sans face; null if there is
     // no usable face at all (reported once).
     const TResolvedFace* Resolve(const TFont& font) {
-        if (!Usable) return nullptr;
+        if (!Usable)
+            return nullptr;
         const bool bold = HasStyle(font.Style, TFontStyle::Bold);
         const bool italic = HasStyle(font.Style, TFontStyle::Italic);
         const auto key = std::make_tuple(font.Name, bold, italic);
         auto it = Resolved.find(key);
         if (it == Resolved.end()) {
             TResolvedFace r = Match(font.Name, bold, italic);
-            if (r.File.empty() || OpenFace(r) == nullptr) r = Match("sans-serif", bold, italic);
-            if (!r.File.empty() && OpenFace(r) == nullptr) r = TResolvedFace{};
+            if (r.File.empty() || OpenFace(r) == nullptr)
+                r = Match("sans-serif", bold, italic);
+            if (!r.File.empty() && OpenFace(r) == nullptr)
+                r = TResolvedFace{};
             it = Resolved.emplace(key, r).first;
         }
         if (it->second.File.empty()) {
@@ -202,20 +216,25 @@ struct TFontEngine::TImpl {
     }
 
     static int EmPixels(FT_Face face, int height) {
-        if (height == 0) return DefaultEmPixels;
-        if (height < 0) return std::min(-height, MaxEmPixels);
+        if (height == 0)
+            return DefaultEmPixels;
+        if (height < 0)
+            return std::min(-height, MaxEmPixels);
         // A cell height: scale the em so that ascent plus descent comes out at the height.
         const long cell = static_cast<long>(face->ascender) - face->descender;
-        if (!FT_IS_SCALABLE(face) || cell <= 0) return std::min(height, MaxEmPixels);
+        if (!FT_IS_SCALABLE(face) || cell <= 0)
+            return std::min(height, MaxEmPixels);
         const long em = std::lround(static_cast<double>(height) * face->units_per_EM / cell);
         return static_cast<int>(std::clamp<long>(em, 1, MaxEmPixels));
     }
 
     TSizedFace* Sized(const TFont& font) {
         const TResolvedFace* r = Resolve(font);
-        if (r == nullptr) return nullptr;
+        if (r == nullptr)
+            return nullptr;
         FT_Face face = OpenFace(*r);
-        if (face == nullptr) return nullptr;
+        if (face == nullptr)
+            return nullptr;
         const int em = EmPixels(face, font.Height);
         const bool synthBold = HasStyle(font.Style, TFontStyle::Bold) && !r->FaceIsBold;
         const bool synthItalic = HasStyle(font.Style, TFontStyle::Italic) && !r->FaceIsItalic;
@@ -229,7 +248,8 @@ struct TFontEngine::TImpl {
         sized.Face = face;
         sized.SyntheticBold = synthBold;
         sized.SyntheticItalic = synthItalic;
-        if (FT_New_Size(face, &sized.Size) != 0) return nullptr;
+        if (FT_New_Size(face, &sized.Size) != 0)
+            return nullptr;
         FT_Activate_Size(sized.Size);
         if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(em)) != 0) {
             if (!FT_HAS_FIXED_SIZES(face) || FT_Select_Size(face, 0) != 0) {
@@ -245,17 +265,21 @@ struct TFontEngine::TImpl {
     // The glyph for a character, rendered on first use. The sized face must be active.
     const TGlyph& Glyph(TSizedFace& sized, FT_UInt index) {
         auto it = sized.Glyphs.find(index);
-        if (it != sized.Glyphs.end()) return it->second;
+        if (it != sized.Glyphs.end())
+            return it->second;
         TGlyph glyph;
         FT_Face face = sized.Face;
         if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) == 0) {
             FT_GlyphSlot slot = face->glyph;
             if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
-                if (sized.SyntheticItalic) FT_GlyphSlot_Oblique(slot);
-                if (sized.SyntheticBold) FT_GlyphSlot_Embolden(slot);
+                if (sized.SyntheticItalic)
+                    FT_GlyphSlot_Oblique(slot);
+                if (sized.SyntheticBold)
+                    FT_GlyphSlot_Embolden(slot);
             }
             glyph.Advance = slot->advance.x;
-            if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) == 0) CopyCoverage(slot, &glyph);
+            if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) == 0)
+                CopyCoverage(slot, &glyph);
         }
         return sized.Glyphs.emplace(index, std::move(glyph)).first->second;
     }
@@ -264,7 +288,8 @@ struct TFontEngine::TImpl {
         const FT_Bitmap& bitmap = slot->bitmap;
         const bool gray = bitmap.pixel_mode == FT_PIXEL_MODE_GRAY;
         const bool mono = bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
-        if ((!gray && !mono) || bitmap.buffer == nullptr) return;
+        if ((!gray && !mono) || bitmap.buffer == nullptr)
+            return;
         glyph->Left = slot->bitmap_left;
         glyph->Top = slot->bitmap_top;
         glyph->Width = static_cast<int>(bitmap.width);
@@ -340,7 +365,8 @@ TFontEngine::TFontEngine() : impl_(std::make_unique<TImpl>()) {}
 TFontEngine::~TFontEngine() = default;
 
 bool TFontEngine::LoadAliasConfig(const std::string& path) {
-    if (!impl_->Usable || !FileReadable(path)) return false;
+    if (!impl_->Usable || !FileReadable(path))
+        return false;
     const bool ok =
         FcConfigParseAndLoad(impl_->Config, reinterpret_cast<const FcChar8*>(path.c_str()), FcTrue);
     impl_->ForgetCaches();
@@ -348,7 +374,8 @@ bool TFontEngine::LoadAliasConfig(const std::string& path) {
 }
 
 bool TFontEngine::LoadAliasConfigFromMemory(const std::string& xml) {
-    if (!impl_->Usable || xml.empty()) return false;
+    if (!impl_->Usable || xml.empty())
+        return false;
     const bool ok = FcConfigParseAndLoadFromMemory(
         impl_->Config, reinterpret_cast<const FcChar8*>(xml.c_str()), FcTrue);
     impl_->ForgetCaches();
@@ -356,12 +383,15 @@ bool TFontEngine::LoadAliasConfigFromMemory(const std::string& xml) {
 }
 
 bool TFontEngine::AddPrivateFont(const std::string& path) {
-    if (!impl_->Usable || !FileReadable(path)) return false;
+    if (!impl_->Usable || !FileReadable(path))
+        return false;
     auto& fonts = impl_->PrivateFonts;
-    if (std::find(fonts.begin(), fonts.end(), path) != fonts.end()) return true;
+    if (std::find(fonts.begin(), fonts.end(), path) != fonts.end())
+        return true;
     // Make sure FreeType can read it at all before fontconfig is told about it.
     FT_Face probe = nullptr;
-    if (FT_New_Face(impl_->Library, path.c_str(), 0, &probe) != 0) return false;
+    if (FT_New_Face(impl_->Library, path.c_str(), 0, &probe) != 0)
+        return false;
     FT_Done_Face(probe);
     if (!FcConfigAppFontAddFile(impl_->Config, reinterpret_cast<const FcChar8*>(path.c_str())))
         return false;
@@ -373,7 +403,8 @@ bool TFontEngine::AddPrivateFont(const std::string& path) {
 bool TFontEngine::RemovePrivateFont(const std::string& path) {
     auto& fonts = impl_->PrivateFonts;
     auto it = std::find(fonts.begin(), fonts.end(), path);
-    if (!impl_->Usable || it == fonts.end()) return false;
+    if (!impl_->Usable || it == fonts.end())
+        return false;
     fonts.erase(it);
     // fontconfig can only forget all application fonts at once, so the others are added again.
     FcConfigAppFontClear(impl_->Config);
@@ -401,7 +432,8 @@ TFontMetrics TFontEngine::Metrics(const TFont& font) {
 
 TSize TFontEngine::TextExtent(const TFont& font, const std::string& utf8) {
     TSizedFace* sized = impl_->Sized(font);
-    if (sized == nullptr) return TSize{};
+    if (sized == nullptr)
+        return TSize{};
     const long advance = impl_->Layout(*sized, utf8, [](const TGlyph&, long) {});
     return TSize{RoundPos(advance), sized->Metrics.LineHeight()};
 }
@@ -409,9 +441,11 @@ TSize TFontEngine::TextExtent(const TFont& font, const std::string& utf8) {
 void TFontEngine::DrawText(TBitmap& target, const TRect& clip, int x, int y, const TFont& font,
                            const std::string& utf8) {
     const TRect area = clip.Intersect(TRect{0, 0, target.Width(), target.Height()});
-    if (area.IsEmpty() || utf8.empty()) return;
+    if (area.IsEmpty() || utf8.empty())
+        return;
     TSizedFace* sized = impl_->Sized(font);
-    if (sized == nullptr) return;
+    if (sized == nullptr)
+        return;
     const int baseline = y + sized->Metrics.Ascent;
     const TColor color = ResolveColor(font.Color);
     const int red = GetRValue(color), green = GetGValue(color), blue = GetBValue(color);
@@ -425,12 +459,13 @@ void TFontEngine::DrawText(TBitmap& target, const TRect& clip, int x, int y, con
             std::uint32_t* row = target.Row(py);
             for (int px = box.Left; px < box.Right; ++px) {
                 const int a = coverage[px - gx];
-                if (a == 0) continue;
+                if (a == 0)
+                    continue;
                 const TColor under = TBitmap::FromNative(row[px]);
                 const auto mix = [a](int d, int c) { return (d * (255 - a) + c * a + 127) / 255; };
-                row[px] = TBitmap::ToNative(RGB(mix(GetRValue(under), red),
-                                                mix(GetGValue(under), green),
-                                                mix(GetBValue(under), blue)));
+                row[px] =
+                    TBitmap::ToNative(RGB(mix(GetRValue(under), red), mix(GetGValue(under), green),
+                                          mix(GetBValue(under), blue)));
             }
         }
     });

@@ -24,14 +24,17 @@ bool FindResource(const std::string& name, TResourceBytes* out, std::string* err
     const TResourceTable& table = Table();
     for (std::size_t i = 0; i < table.Count; ++i) {
         const TResourceEntry& e = table.Entries[i];
-        if (e.Name == nullptr || name != e.Name) continue;
+        if (e.Name == nullptr || name != e.Name)
+            continue;
         if (out) {
             out->Data = e.Begin;
-            out->Size = (e.Begin && e.End > e.Begin) ? static_cast<std::size_t>(e.End - e.Begin) : 0;
+            out->Size =
+                (e.Begin && e.End > e.Begin) ? static_cast<std::size_t>(e.End - e.Begin) : 0;
         }
         return true;
     }
-    if (error) *error = "resource \"" + name + "\" not found";
+    if (error)
+        *error = "resource \"" + name + "\" not found";
     return false;
 }
 
@@ -39,7 +42,8 @@ std::vector<std::string> ResourceNames() {
     std::vector<std::string> names;
     const TResourceTable& table = Table();
     for (std::size_t i = 0; i < table.Count; ++i) {
-        if (table.Entries[i].Name) names.emplace_back(table.Entries[i].Name);
+        if (table.Entries[i].Name)
+            names.emplace_back(table.Entries[i].Name);
     }
     return names;
 }

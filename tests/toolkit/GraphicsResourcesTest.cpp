@@ -15,9 +15,10 @@ namespace {
 
 // The smallest valid BMP: one white pixel, 24 bits, its row padded to 4 bytes.
 const std::uint8_t OnePixelBmp[58] = {
-    'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                   // file header
-    40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0,                 // size, width, height, bits
-    0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // rest of header
+    'B', 'M', 58,  0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,         // file header
+    40,  0,   0,   0, 1, 0, 0, 0, 1, 0, 0,  0, 1, 0, 24, 0,  // size, width, height, bits
+    0,   0,   0,   0, 4, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0,
+    0,   0,   0,   0, 0, 0, 0, 0,  // rest of header
     255, 255, 255, 0};
 const std::uint8_t Text[] = "112\n";
 
@@ -52,13 +53,16 @@ TEST(Resources, EmbeddedAssetsDecodeWithTheirNames) {
     std::string error;
     TResourceBytes bytes;
     ASSERT_TRUE(FindResource("FONTCONF", &bytes, &error)) << error;
-    EXPECT_NE(std::string(reinterpret_cast<const char*>(bytes.Data), bytes.Size).find("<fontconfig>"),
-              std::string::npos);
+    EXPECT_NE(
+        std::string(reinterpret_cast<const char*>(bytes.Data), bytes.Size).find("<fontconfig>"),
+        std::string::npos);
     for (const std::string& name : ResourceNames()) {
         ASSERT_TRUE(FindResource(name, &bytes, &error));
         EXPECT_EQ(bytes.Data[bytes.Size], 0) << name << " is followed by a terminating zero";
-        const bool picture = name[0] == 'F' || name[0] == 'G' || name[0] == 'H' || name == "Question";
-        if (!picture || name == "FONTCONF") continue;
+        const bool picture =
+            name[0] == 'F' || name[0] == 'G' || name[0] == 'H' || name == "Question";
+        if (!picture || name == "FONTCONF")
+            continue;
         TBitmap b;
         EXPECT_TRUE(b.LoadFromResource(name, &error)) << name << ": " << error;
     }
@@ -79,12 +83,13 @@ TEST(SysColors, ReferencesResolveOnlyForTheTwentyFiveIndices) {
         {SysColorRef(COLOR_BTNFACE), RGB(236, 233, 216)},
         {SysColorRef(0), GetSysColor(0)},
         {SysColorRef(24), GetSysColor(24)},
-        {SysColorRef(25), SysColorRef(25)},              // past the table: unchanged
-        {0xFF010000u | 15u, 0xFF010000u | 15u},          // not a plain index: unchanged
-        {0x80000000u | 15u, 0x80000000u | 15u},          // other high byte: unchanged
-        {RGB(236, 233, 216), RGB(236, 233, 216)},        // ordinary colours pass through
+        {SysColorRef(25), SysColorRef(25)},        // past the table: unchanged
+        {0xFF010000u | 15u, 0xFF010000u | 15u},    // not a plain index: unchanged
+        {0x80000000u | 15u, 0x80000000u | 15u},    // other high byte: unchanged
+        {RGB(236, 233, 216), RGB(236, 233, 216)},  // ordinary colours pass through
     };
-    for (const TCase& c : cases) EXPECT_EQ(ResolveColor(c.In), c.Out) << std::hex << c.In;
+    for (const TCase& c : cases)
+        EXPECT_EQ(ResolveColor(c.In), c.Out) << std::hex << c.In;
 }
 
 }  // namespace

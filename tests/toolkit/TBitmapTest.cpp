@@ -1,10 +1,10 @@
 // Picture loading and saving: BMP and JPEG decoding, rejection of damaged data, PNG output.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstring>
 #include <jpeglib.h>
 #include <png.h>
+#include <cstdio>
+#include <cstring>
 
 #include <string>
 #include <vector>
@@ -14,11 +14,14 @@
 namespace {
 
 void Put32(std::vector<std::uint8_t>& v, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) v[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        v[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 // A test picture whose every pixel differs, so a flipped or shifted row shows.
-TColor Sample(int x, int y) { return RGB(10 + x * 40, 20 + y * 50, 200 - x * 7 - y * 3); }
+TColor Sample(int x, int y) {
+    return RGB(10 + x * 40, 20 + y * 50, 200 - x * 7 - y * 3);
+}
 
 std::vector<std::uint8_t> MakeBmp(int width, int height, int bits, bool topDown) {
     const std::size_t bpp = static_cast<std::size_t>(bits / 8);
@@ -127,12 +130,18 @@ TEST(BitmapBmp, RejectsDamagedHeaders) {
         std::uint32_t Value;
     };
     const TCase cases[] = {
-        {"huge width", 18, 0x7FFFFFFF},   {"zero width", 18, 0},
-        {"negative width", 18, 0xFFFFFFFE}, {"most negative height", 22, 0x80000000},
-        {"huge height", 22, 100000},      {"offset past the end", 10, 100000},
-        {"offset inside header", 10, 20}, {"8 bits per pixel", 28, 8},
-        {"run-length compressed", 30, 1}, {"two planes", 26, 2},
-        {"info header past the end", 14, 5000}, {"tiny info header", 14, 12},
+        {"huge width", 18, 0x7FFFFFFF},
+        {"zero width", 18, 0},
+        {"negative width", 18, 0xFFFFFFFE},
+        {"most negative height", 22, 0x80000000},
+        {"huge height", 22, 100000},
+        {"offset past the end", 10, 100000},
+        {"offset inside header", 10, 20},
+        {"8 bits per pixel", 28, 8},
+        {"run-length compressed", 30, 1},
+        {"two planes", 26, 2},
+        {"info header past the end", 14, 5000},
+        {"tiny info header", 14, 12},
     };
     for (const TCase& c : cases) {
         std::vector<std::uint8_t> data = MakeBmp(4, 4, 24, false);
@@ -196,7 +205,8 @@ TEST(BitmapJpeg, DecodesAndRejectsDamage) {
 TEST(BitmapPng, SavedFileDecodesToTheSamePixels) {
     TBitmap b(5, 3);
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x) b.SetPixel(x, y, Sample(x, y));
+        for (int x = 0; x < 5; ++x)
+            b.SetPixel(x, y, Sample(x, y));
     const std::string path = ::testing::TempDir() + "tevra_bitmap_test.png";
     std::string error;
     ASSERT_TRUE(b.SaveToPng(path, &error)) << error;

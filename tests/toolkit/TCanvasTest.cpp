@@ -29,7 +29,8 @@ std::string Picture(const TBitmap& b) {
 
 std::string Rows(std::initializer_list<const char*> rows) {
     std::string out;
-    for (const char* r : rows) out += std::string(r) + "\n";
+    for (const char* r : rows)
+        out += std::string(r) + "\n";
     return out;
 }
 
@@ -41,7 +42,9 @@ struct TShapeCase {
     std::string Expected;
 };
 
-void PrintTo(const TShapeCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const TShapeCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 class ShapeTest : public ::testing::TestWithParam<TShapeCase> {};
 
@@ -56,7 +59,10 @@ TEST_P(ShapeTest, PaintsExactlyThesePixels) {
 }
 
 const TShapeCase ShapeCases[] = {
-    {"FillRectExcludesRightAndBottom", 5, 4, [](TCanvas& k) { k.FillRect(TRect{1, 1, 3, 3}); },
+    {"FillRectExcludesRightAndBottom", 5, 4,
+     [](TCanvas& k) {
+         k.FillRect(TRect{1, 1, 3, 3});
+     },
      Rows({".....", ".##..", ".##..", "....."})},
     {"RectangleOutlineAndFill", 6, 5, [](TCanvas& k) { k.Rectangle(1, 1, 5, 4); },
      Rows({"......", ".oooo.", ".o##o.", ".oooo.", "......"})},
@@ -98,15 +104,22 @@ const TShapeCase ShapeCases[] = {
          k.LineTo(3, 6);
      },
      Rows({"......", "......", "..oo..", "..oo..", "..oo..", "..oo..", "......"})},
-    {"TriangleLegsUpAndLeft", 9, 8, [](TCanvas& k) { k.Polygon({{6, 6}, {6, 2}, {2, 6}}); },
+    {"TriangleLegsUpAndLeft", 9, 8,
+     [](TCanvas& k) {
+         k.Polygon({{6, 6}, {6, 2}, {2, 6}});
+     },
      Rows({".........", ".........", "......o..", ".....oo..", "....o#o..", "...o##o..",
            "..ooooo..", "........."})},
     {"TriangleWithNegativeLegsPointsDownRight", 9, 8,
-     [](TCanvas& k) { k.Polygon({{2, 2}, {2, 6}, {6, 2}}); },
+     [](TCanvas& k) {
+         k.Polygon({{2, 2}, {2, 6}, {6, 2}});
+     },
      Rows({".........", ".........", "..ooooo..", "..o##o...", "..o#o....", "..oo.....",
            "..o......", "........."})},
     {"PolygonOfOnePointIsThatPixel", 5, 5,
-     [](TCanvas& k) { k.Polygon({{2, 3}, {2, 3}, {2, 3}}); },
+     [](TCanvas& k) {
+         k.Polygon({{2, 3}, {2, 3}, {2, 3}});
+     },
      Rows({".....", ".....", ".....", "..o..", "....."})},
     {"OriginShiftsEverything", 5, 4,
      [](TCanvas& k) {
@@ -138,7 +151,10 @@ INSTANTIATE_TEST_SUITE_P(Canvas, ShapeTest, ::testing::ValuesIn(ShapeCases),
 TEST(CanvasClip, EveryPrimitiveStaysInsideTheClip) {
     TBitmap picture(3, 3, BrushColor);
     const std::vector<std::pair<const char*, std::function<void(TCanvas&)>>> primitives = {
-        {"FillRect", [](TCanvas& k) { k.FillRect(TRect{-20, -20, 40, 40}); }},
+        {"FillRect",
+         [](TCanvas& k) {
+             k.FillRect(TRect{-20, -20, 40, 40});
+         }},
         {"Rectangle", [](TCanvas& k) { k.Rectangle(-1, -1, 11, 11); }},
         {"RoundRect", [](TCanvas& k) { k.RoundRect(-1, -1, 11, 11, 6, 6); }},
         {"WideLine",
@@ -147,7 +163,10 @@ TEST(CanvasClip, EveryPrimitiveStaysInsideTheClip) {
              k.MoveTo(-30, 4);
              k.LineTo(30, 5);
          }},
-        {"Polygon", [](TCanvas& k) { k.Polygon({{-50, -50}, {60, 4}, {-50, 60}}); }},
+        {"Polygon",
+         [](TCanvas& k) {
+             k.Polygon({{-50, -50}, {60, 4}, {-50, 60}});
+         }},
         // A line a billion pixels long above the picture must be skipped, not walked.
         {"FarLine",
          [](TCanvas& k) {
@@ -156,7 +175,10 @@ TEST(CanvasClip, EveryPrimitiveStaysInsideTheClip) {
          }},
         {"SetPixel", [](TCanvas& k) { k.SetPixel(1, 1, PenColor); }},
         {"Draw", [&](TCanvas& k) { k.Draw(1, 1, picture); }},
-        {"StretchDraw", [&](TCanvas& k) { k.StretchDraw(TRect{-5, -5, 20, 20}, picture); }},
+        {"StretchDraw",
+         [&](TCanvas& k) {
+             k.StretchDraw(TRect{-5, -5, 20, 20}, picture);
+         }},
     };
     const TRect clip{2, 2, 6, 7};
     for (const auto& [name, draw] : primitives) {
@@ -170,7 +192,8 @@ TEST(CanvasClip, EveryPrimitiveStaysInsideTheClip) {
             draw(canvas);
             for (int y = 0; y < 10; ++y) {
                 for (int x = 0; x < 10; ++x) {
-                    if (clip.Contains(TPoint{x, y})) continue;
+                    if (clip.Contains(TPoint{x, y}))
+                        continue;
                     ASSERT_EQ(bitmap.Pixel(x, y), Back) << name << " at " << x << "," << y;
                 }
             }

@@ -17,13 +17,16 @@ bool Exists(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0;
 }
 
-std::string EndOf(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+std::string EndOf(const std::string& path) {
+    return path.substr(path.find_last_of('/') + 1);
+}
 
 class FontEngineTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         std::ifstream in(TEVRA_FONT_CONF);
-        const std::string xml((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string xml((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
         // The in-memory form is the one the game uses; loading the same rules twice is harmless.
         ASSERT_TRUE(TFontEngine::Instance().LoadAliasConfigFromMemory(xml));
     }
@@ -87,12 +90,13 @@ TEST_F(FontEngineTest, ExtentGrowsWithTheText) {
 }
 
 TEST_F(FontEngineTest, BrokenUtf8NeverOverreads) {
-    const std::string cases[] = {"\xC3", "\xE2\x82", "\xF0\x9F\x98", "a\x80z", "\xC0\xAF",
-                                 "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xFF\xFE"};
+    const std::string cases[] = {"\xC3",     "\xE2\x82",     "\xF0\x9F\x98",     "a\x80z",
+                                 "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xFF\xFE"};
     for (const std::string& text : cases) {
         const std::u32string decoded = DecodeUtf8(text);
         ASSERT_FALSE(decoded.empty());
-        for (char32_t c : decoded) EXPECT_TRUE(c == 0xFFFD || c < 0x80) << std::hex << unsigned(c);
+        for (char32_t c : decoded)
+            EXPECT_TRUE(c == 0xFFFD || c < 0x80) << std::hex << unsigned(c);
     }
     EXPECT_EQ(DecodeUtf8("a\xC3\xA9\xE2\x82\xAC"), (std::u32string{U'a', 0xE9, 0x20AC}));
     EXPECT_EQ(DecodeUtf8("\xE2\x82z"), (std::u32string{0xFFFD, 0xFFFD, U'z'}));
@@ -100,7 +104,8 @@ TEST_F(FontEngineTest, BrokenUtf8NeverOverreads) {
     TBitmap bitmap(40, 20, clWhite);
     TCanvas canvas(bitmap);
     canvas.Brush.Style = TBrushStyle::Clear;
-    for (const std::string& text : cases) canvas.TextOut(2, 2, text);
+    for (const std::string& text : cases)
+        canvas.TextOut(2, 2, text);
 }
 
 TEST_F(FontEngineTest, TextOutPaintsOnlyInsideItsBox) {
@@ -116,7 +121,8 @@ TEST_F(FontEngineTest, TextOutPaintsOnlyInsideItsBox) {
     int inked = 0;
     for (int y = 0; y < 40; ++y) {
         for (int x = 0; x < 120; ++x) {
-            if (bitmap.Pixel(x, y) == clWhite) continue;
+            if (bitmap.Pixel(x, y) == clWhite)
+                continue;
             ++inked;
             EXPECT_TRUE(box.Contains(TPoint{x, y})) << "ink outside the box at " << x << "," << y;
         }
@@ -143,7 +149,8 @@ TEST_F(FontEngineTest, TextIsClippedToTheCanvasClip) {
     int inked = 0;
     for (int y = 0; y < 30; ++y) {
         for (int x = 0; x < 60; ++x) {
-            if (bitmap.Pixel(x, y) == clWhite) continue;
+            if (bitmap.Pixel(x, y) == clWhite)
+                continue;
             ++inked;
             ASSERT_TRUE(x >= 10 && x < 30) << x << "," << y;
         }
@@ -157,7 +164,8 @@ TEST_F(FontEngineTest, PrivateFontsComeAndGo) {
     EXPECT_FALSE(Engine().RemovePrivateFont("/nonexistent/Model.TTF"));
 
     const std::string path = std::string(TEVRA_SOURCE_DIR) + "/int/Model.TTF";
-    if (!Exists(path)) GTEST_SKIP() << "the pattern font is not in the tree";
+    if (!Exists(path))
+        GTEST_SKIP() << "the pattern font is not in the tree";
     TFont font;
     font.Name = "abjad";
     ASSERT_TRUE(Engine().AddPrivateFont(path));
