@@ -2,6 +2,7 @@
 #include "TMemo.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "SysColors.h"
 #include "TCanvas.h"
