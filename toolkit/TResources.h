@@ -17,7 +17,8 @@ bool FindResource(const std::string& name, TResourceBytes* out, std::string* err
 std::vector<std::string> ResourceNames();
 
 // The table of resources is provided by the assets library (generated at build time). Tests can
-// install a table of their own.
+// install a table of their own. Installing replaces the previous table; the entries are not
+// copied, so they must outlive their use (static arrays in practice).
 struct TResourceEntry {
     const char* Name;
     const std::uint8_t* Begin;
