@@ -21,13 +21,15 @@ void TEdit::SetSelStart(std::size_t position) {
 }
 
 void TEdit::SetFont(const TFont& font) {
-    if (font == font_) return;
+    if (font == font_)
+        return;
     font_ = font;
     Invalidate();
 }
 
 void TEdit::SetColor(TColor color) {
-    if (color == color_) return;
+    if (color == color_)
+        return;
     color_ = color;
     Invalidate();
 }
@@ -35,40 +37,34 @@ void TEdit::SetColor(TColor color) {
 void TEdit::Edited(bool textChanged) {
     Invalidate();
     blink_.Restart();
-    if (textChanged && OnChange) OnChange(this);
+    if (textChanged && OnChange)
+        OnChange(this);
 }
 
 void TEdit::KeyDown(int& key, TShiftState shift, bool repeat) {
     TControl::KeyDown(key, shift, repeat);
-    bool changed = false;
-    bool moved = false;
-    switch (key) {
-        case VK_BACK:
-            changed = buffer_.Backspace();
-            break;
-        case VK_DELETE:
-            changed = buffer_.DeleteForward();
-            break;
-        case VK_LEFT:
-            moved = buffer_.MoveCaret(buffer_.Caret == 0 ? 0 : buffer_.Caret - 1);
-            break;
-        case VK_RIGHT:
-            moved = buffer_.MoveCaret(buffer_.Caret + 1);
-            break;
-        case VK_HOME:
-            moved = buffer_.MoveCaret(0);
-            break;
-        case VK_END:
-            moved = buffer_.MoveCaret(buffer_.Text.size());
-            break;
-        default:
-            return;
+    const TEditKeyEffect effect = buffer_.ApplyCharacterKey(key);
+    const bool changed = effect == TEditKeyEffect::TextChanged;
+    bool moved = effect == TEditKeyEffect::CaretMoved;
+    if (effect == TEditKeyEffect::NotAnEditKey) {
+        switch (key) {
+            case VK_HOME:
+                moved = buffer_.MoveCaret(0);
+                break;
+            case VK_END:
+                moved = buffer_.MoveCaret(buffer_.Text.size());
+                break;
+            default:
+                return;
+        }
     }
-    if (changed || moved) Edited(changed);
+    if (changed || moved)
+        Edited(changed);
 }
 
 void TEdit::TextInput(const std::string& utf8) {
-    if (buffer_.Insert(utf8)) Edited(true);
+    if (buffer_.Insert(utf8))
+        Edited(true);
 }
 
 void TEdit::FocusChanged(bool focused) {
@@ -86,7 +82,8 @@ int TEdit::ScrollOffset() const {
 }
 
 void TEdit::Paint(TCanvas& canvas) {
-    if (Width() <= 0 || Height() <= 0) return;
+    if (Width() <= 0 || Height() <= 0)
+        return;
     canvas.Brush.Color = ResolveColor(color_);
     canvas.FillRect(TRect{0, 0, Width(), Height()});
     canvas.IntersectClipRect(TRect{0, 0, Width(), Height()});
@@ -97,7 +94,7 @@ void TEdit::Paint(TCanvas& canvas) {
     if (Focused() && blink_.Shown()) {
         const int x = Inset - offset + TextWidthOf(font_, buffer_.Text, 0, buffer_.Caret);
         canvas.Brush.Color = ResolveColor(font_.Color);
-        canvas.FillRect(TRect::FromSize(x, Inset, 2,
-                                        TFontEngine::Instance().Metrics(font_).LineHeight()));
+        canvas.FillRect(
+            TRect::FromSize(x, Inset, 2, TFontEngine::Instance().Metrics(font_).LineHeight()));
     }
 }

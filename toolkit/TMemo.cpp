@@ -25,13 +25,15 @@ void TMemo::SetSelStart(std::size_t position) {
 }
 
 void TMemo::SetFont(const TFont& font) {
-    if (font == font_) return;
+    if (font == font_)
+        return;
     font_ = font;
     Invalidate();
 }
 
 void TMemo::SetColor(TColor color) {
-    if (color == color_) return;
+    if (color == color_)
+        return;
     color_ = color;
     Invalidate();
 }
@@ -54,7 +56,8 @@ int TMemo::LineHeight() const {
 
 std::size_t TMemo::CaretLine(const std::vector<TTextLine>& lines) const {
     std::size_t line = LineOfPosition(lines, buffer_.Caret);
-    if (caretAtLineEnd_ && line > 0 && buffer_.Caret == lines[line].Start) --line;
+    if (caretAtLineEnd_ && line > 0 && buffer_.Caret == lines[line].Start)
+        --line;
     return line;
 }
 
@@ -80,7 +83,8 @@ TRect TMemo::CaretRect() const {
 void TMemo::Edited(bool textChanged) {
     Invalidate();
     blink_.Restart();
-    if (textChanged && OnChange) OnChange(this);
+    if (textChanged && OnChange)
+        OnChange(this);
 }
 
 void TMemo::KeyDown(int& key, TShiftState shift, bool repeat) {
@@ -88,48 +92,42 @@ void TMemo::KeyDown(int& key, TShiftState shift, bool repeat) {
     const std::vector<TTextLine> lines = Layout();
     const TTextLine& line = lines[CaretLine(lines)];
     const bool ctrl = HasShift(shift, TShiftState::Ctrl);
-    bool changed = false;
-    bool moved = false;
     bool atLineEnd = false;
-    switch (key) {
-        case VK_BACK:
-            changed = buffer_.Backspace();
-            break;
-        case VK_DELETE:
-            changed = buffer_.DeleteForward();
-            break;
-        case VK_LEFT:
-            moved = buffer_.MoveCaret(buffer_.Caret == 0 ? 0 : buffer_.Caret - 1);
-            break;
-        case VK_RIGHT:
-            moved = buffer_.MoveCaret(buffer_.Caret + 1);
-            break;
-        case VK_HOME:
-            moved = buffer_.MoveCaret(ctrl ? 0 : line.Start);
-            break;
-        case VK_END: {
-            const std::size_t end = ctrl ? buffer_.Text.size() : line.Start + line.Shown;
-            // A line cut inside a word ends where the next one starts: remember which is meant.
-            atLineEnd = !ctrl && &line != &lines.back() && line.Shown == line.Length;
-            moved = buffer_.MoveCaret(end) || atLineEnd != caretAtLineEnd_;
-            break;
+    const TEditKeyEffect effect = buffer_.ApplyCharacterKey(key);
+    const bool changed = effect == TEditKeyEffect::TextChanged;
+    bool moved = effect == TEditKeyEffect::CaretMoved;
+    if (effect == TEditKeyEffect::NotAnEditKey) {
+        switch (key) {
+            case VK_HOME:
+                moved = buffer_.MoveCaret(ctrl ? 0 : line.Start);
+                break;
+            case VK_END: {
+                const std::size_t end = ctrl ? buffer_.Text.size() : line.Start + line.Shown;
+                // A line cut inside a word ends where the next one starts: remember which is meant.
+                atLineEnd = !ctrl && &line != &lines.back() && line.Shown == line.Length;
+                moved = buffer_.MoveCaret(end) || atLineEnd != caretAtLineEnd_;
+                break;
+            }
+            default:
+                return;  // Enter and every other key leave the text as it is
         }
-        default:
-            return;  // Enter and every other key leave the text as it is
     }
     caretAtLineEnd_ = atLineEnd;
-    if (changed || moved) Edited(changed);
+    if (changed || moved)
+        Edited(changed);
 }
 
 void TMemo::TextInput(const std::string& utf8) {
-    if (!buffer_.Insert(utf8)) return;
+    if (!buffer_.Insert(utf8))
+        return;
     caretAtLineEnd_ = false;
     Edited(true);
 }
 
 void TMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y, TClickKind kind) {
     TControl::MouseDown(button, shift, x, y, kind);
-    if (button != TMouseButton::Left) return;
+    if (button != TMouseButton::Left)
+        return;
     // The caret goes to the character boundary nearest the click.
     const std::vector<TTextLine> lines = Layout();
     const int row = std::max(0, (y - Inset) / LineHeight());

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "Messages.h"
 #include "TApplication.h"
 #include "TControl.h"
 #include "TFontEngine.h"
@@ -10,42 +11,69 @@
 #include "TTimer.h"
 
 bool IsTypedCharacter(char32_t c) {
-    if (c < 0x20 || c == 0x7F) return false;
-    if (c >= 0x80 && c <= 0x9F) return false;
+    if (c < 0x20 || c == 0x7F)
+        return false;
+    if (c >= 0x80 && c <= 0x9F)
+        return false;
     return c != 0x2028 && c != 0x2029 && c != 0xFFFD;
 }
 
 bool TEditBuffer::Insert(const std::string& utf8) {
     std::u32string typed;
     for (char32_t c : DecodeUtf8(utf8)) {
-        if (IsTypedCharacter(c)) typed += c;
+        if (IsTypedCharacter(c))
+            typed += c;
     }
     if (MaxLength > 0) {
         const std::size_t room = Text.size() >= MaxLength ? 0 : MaxLength - Text.size();
-        if (typed.size() > room) typed.resize(room);
+        if (typed.size() > room)
+            typed.resize(room);
     }
-    if (typed.empty()) return false;
+    if (typed.empty())
+        return false;
     Text.insert(Caret, typed);
     Caret += typed.size();
     return true;
 }
 
 bool TEditBuffer::Backspace() {
-    if (Caret == 0) return false;
+    if (Caret == 0)
+        return false;
     Text.erase(Caret - 1, 1);
     --Caret;
     return true;
 }
 
 bool TEditBuffer::DeleteForward() {
-    if (Caret >= Text.size()) return false;
+    if (Caret >= Text.size())
+        return false;
     Text.erase(Caret, 1);
     return true;
 }
 
+TEditKeyEffect TEditBuffer::ApplyCharacterKey(int key) {
+    bool moved = false;
+    switch (key) {
+        case VK_BACK:
+            return Backspace() ? TEditKeyEffect::TextChanged : TEditKeyEffect::Unchanged;
+        case VK_DELETE:
+            return DeleteForward() ? TEditKeyEffect::TextChanged : TEditKeyEffect::Unchanged;
+        case VK_LEFT:
+            moved = MoveCaret(Caret == 0 ? 0 : Caret - 1);
+            break;
+        case VK_RIGHT:
+            moved = MoveCaret(Caret + 1);
+            break;
+        default:
+            return TEditKeyEffect::NotAnEditKey;
+    }
+    return moved ? TEditKeyEffect::CaretMoved : TEditKeyEffect::Unchanged;
+}
+
 bool TEditBuffer::MoveCaret(std::size_t position) {
     position = std::min(position, Text.size());
-    if (position == Caret) return false;
+    if (position == Caret)
+        return false;
     Caret = position;
     return true;
 }
@@ -77,7 +105,8 @@ void TCaretBlink::Restart() {
     timer_->SetEnabled(true);
     if (!shown_) {
         shown_ = true;
-        if (onToggle_) onToggle_();
+        if (onToggle_)
+            onToggle_();
     }
 }
 
@@ -85,11 +114,14 @@ void TCaretBlink::Stop() {
     timer_->SetEnabled(false);
     if (shown_) {
         shown_ = false;
-        if (onToggle_) onToggle_();
+        if (onToggle_)
+            onToggle_();
     }
 }
 
-bool TCaretBlink::Running() const { return timer_->Enabled(); }
+bool TCaretBlink::Running() const {
+    return timer_->Enabled();
+}
 
 void TCaretBlink::Tick() {
     if (!OwnerActive()) {
@@ -97,5 +129,6 @@ void TCaretBlink::Tick() {
         return;
     }
     shown_ = !shown_;
-    if (onToggle_) onToggle_();
+    if (onToggle_)
+        onToggle_();
 }

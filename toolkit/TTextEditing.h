@@ -12,6 +12,8 @@ class TTimer;
 // paragraph separators and the replacement character for broken input are left out.
 bool IsTypedCharacter(char32_t c);
 
+enum class TEditKeyEffect { NotAnEditKey, Unchanged, TextChanged, CaretMoved };
+
 // The text of a box and its caret, both counted in characters (code points).
 struct TEditBuffer {
     std::u32string Text;
@@ -24,6 +26,9 @@ struct TEditBuffer {
     bool Backspace();
     bool DeleteForward();
     bool MoveCaret(std::size_t position);  // clamped to the text; returns whether it moved
+    // Backspace, Delete, Left and Right, which act alike in every text box; any other key is
+    // NotAnEditKey and left to the box.
+    TEditKeyEffect ApplyCharacterKey(int key);
     // Replaces the text (not limited by MaxLength) and puts the caret at its end.
     void SetText(const std::string& utf8);
 };
@@ -32,7 +37,7 @@ struct TEditBuffer {
 // belongs to the control's form; it stops itself at the first tick after the control lost the
 // focus or its form was hidden, so a hidden screen costs no wake-ups.
 class TCaretBlink {
-public:
+  public:
     static constexpr int PeriodMs = 500;
 
     // onToggle is called whenever the caret appears or disappears (to repaint it).
@@ -44,7 +49,7 @@ public:
     bool Shown() const { return shown_; }
     bool Running() const;
 
-private:
+  private:
     bool OwnerActive() const;
     void Tick();
 

@@ -77,11 +77,10 @@ void TForm2::FormCreate() {
     // The five fixed tiles, then the box pair of a freshly drawn style.
     const char* const fixedTiles[] = {"F0", "F1", "F2", nullptr, "F4", "F100", nullptr};
     for (std::size_t code = 0; code < TileSet.size(); ++code) {
-        if (fixedTiles[code] != nullptr) LoadPictureResource(TileSet[code], fixedTiles[code]);
+        if (fixedTiles[code] != nullptr)
+            LoadPictureResource(TileSet[code], fixedTiles[code]);
     }
-    Application().Randomize();
-    BoxStyle = boxpush::DrawBoxStyle(ProcessRandom());
-    LoadBoxTiles();
+    DrawNewBoxStyle();
 
     acak();
     LevelSlot = 1;
@@ -94,12 +93,8 @@ void TForm2::FormActivate() {
     ProgressBar1->SetPosition(ProgressBar1->Min());
     MatchState.CurrentGameTag = GameTagBoxPush;
     ShowScore();
-    const boxpush::LoadOutcome outcome =
-        boxpush::BeginVisit(Game, LevelMapText(LevelOrder[LevelSlot - 1]));
-    if (outcome.Error.Fault != boxpush::LevelMapFault::None) {
-        std::fprintf(stderr, "tevra: level map TES%d: %s\n", LevelOrder[LevelSlot - 1],
-                     outcome.Error.Message.c_str());
-    }
+    const int levelNumber = LevelOrder[LevelSlot - 1];
+    ReportLoad(levelNumber, boxpush::BeginVisit(Game, LevelMapText(levelNumber)));
     MirrorUndoButton();
     dg->Invalidate();
     GiveGridFocus();
@@ -108,7 +103,8 @@ void TForm2::FormActivate() {
 }
 
 void TForm2::FormClose() {
-    for (TBitmap& tile : TileSet) tile = TBitmap();
+    for (TBitmap& tile : TileSet)
+        tile = TBitmap();
     TForm::FormClose();
 }
 
@@ -118,11 +114,7 @@ void TForm2::acak() {
 }
 
 void TForm2::LEVEL(int levelNumber) {
-    const boxpush::LoadOutcome outcome = boxpush::LEVEL(Game, LevelMapText(levelNumber));
-    if (outcome.Error.Fault != boxpush::LevelMapFault::None) {
-        std::fprintf(stderr, "tevra: level map TES%d: %s\n", levelNumber,
-                     outcome.Error.Message.c_str());
-    }
+    ReportLoad(levelNumber, boxpush::LEVEL(Game, LevelMapText(levelNumber)));
     dg->Invalidate();
 }
 
@@ -130,43 +122,64 @@ std::string TForm2::LevelMapText(int levelNumber) {
     TResourceBytes bytes;
     std::string error;
     const std::string name = "TES" + std::to_string(levelNumber);
-    if (!FindResource(name, &bytes, &error)) return std::string();
+    if (!FindResource(name, &bytes, &error)) {
+        std::fprintf(stderr, "tevra: %s\n", error.c_str());
+        return std::string();
+    }
     return std::string(reinterpret_cast<const char*>(bytes.Data), bytes.Size);
+}
+
+void TForm2::ReportLoad(int levelNumber, const boxpush::LoadOutcome& outcome) {
+    if (outcome.Error.Fault == boxpush::LevelMapFault::None)
+        return;
+    std::fprintf(stderr, "tevra: level map TES%d: %s\n", levelNumber,
+                 outcome.Error.Message.c_str());
 }
 
 void TForm2::dgDrawCell(int col, int row, const TRect& rect, TCanvas& canvas) {
     const auto code = static_cast<std::int32_t>(CellAt(Game, col, row));
-    if (code < 0 || code >= static_cast<std::int32_t>(TileSet.size())) return;
+    if (code < 0 || code >= static_cast<std::int32_t>(TileSet.size()))
+        return;
     canvas.Draw(rect.Left, rect.Top, TileSet[static_cast<std::size_t>(code)]);
 }
 
 void TForm2::dgKeyDown(int& key, TShiftState) {
     boxpush::Direction direction;
     switch (key) {
-        case VK_LEFT: direction = boxpush::Direction::Left; break;
-        case VK_UP: direction = boxpush::Direction::Up; break;
-        case VK_RIGHT: direction = boxpush::Direction::Right; break;
-        case VK_DOWN: direction = boxpush::Direction::Down; break;
-        default: return;
+        case VK_LEFT:
+            direction = boxpush::Direction::Left;
+            break;
+        case VK_UP:
+            direction = boxpush::Direction::Up;
+            break;
+        case VK_RIGHT:
+            direction = boxpush::Direction::Right;
+            break;
+        case VK_DOWN:
+            direction = boxpush::Direction::Down;
+            break;
+        default:
+            return;
     }
     const boxpush::StepOutcome outcome = boxpush::PressArrow(Game, direction);
-    if (outcome.Effect == boxpush::KeyEffect::Ignored) return;
+    if (outcome.Effect == boxpush::KeyEffect::Ignored)
+        return;
     MirrorUndoButton();
     RedrawCells(outcome.Changed);
-    if (outcome.Level == boxpush::LevelState::Solved) LevelSolved();
+    if (outcome.Level == boxpush::LevelState::Solved)
+        LevelSolved();
 }
 
 void TForm2::RedrawCells(const boxpush::ChangedCells& cells) {
-    for (const boxpush::CellPosition& cell : cells) dg->InvalidateCell(cell.Col, cell.Row);
+    for (const boxpush::CellPosition& cell : cells)
+        dg->InvalidateCell(cell.Col, cell.Row);
 }
 
 void TForm2::LevelSolved() {
     LevelSlot = boxpush::ToggleLevelSlot(LevelSlot);
     MatchState.MatchScore += boxpush::WinBonus(TicksLeft);
     ShowScore();
-    Application().Randomize();
-    BoxStyle = boxpush::DrawBoxStyle(ProcessRandom());
-    LoadBoxTiles();
+    DrawNewBoxStyle();
     Timer2->SetEnabled(false);
     Hide();
     Form3->Show();
@@ -175,25 +188,20 @@ void TForm2::LevelSolved() {
 void TForm2::Timer2Timer() {
     ProgressBar1->StepIt();
     --TicksLeft;
-    if (ProgressBar1->Position() != ProgressBar1->Max()) return;
+    if (ProgressBar1->Position() != ProgressBar1->Max())
+        return;
     ProgressBar1->SetPosition(ProgressBar1->Min());
     TicksLeft = 20;
     Timer2->SetEnabled(false);
     LevelSlot = boxpush::ToggleLevelSlot(LevelSlot);
-    Application().Randomize();
-    BoxStyle = boxpush::DrawBoxStyle(ProcessRandom());
-    LoadBoxTiles();
+    DrawNewBoxStyle();
     Hide();
     Form3->Show();
 }
 
 void TForm2::Button1Click() {
     const int levelNumber = LevelOrder[LevelSlot - 1];
-    const boxpush::LoadOutcome outcome = boxpush::PressReset(Game, LevelMapText(levelNumber));
-    if (outcome.Error.Fault != boxpush::LevelMapFault::None) {
-        std::fprintf(stderr, "tevra: level map TES%d: %s\n", levelNumber,
-                     outcome.Error.Message.c_str());
-    }
+    ReportLoad(levelNumber, boxpush::PressReset(Game, LevelMapText(levelNumber)));
     MirrorUndoButton();
     dg->Invalidate();
     GiveGridFocus();
@@ -201,7 +209,8 @@ void TForm2::Button1Click() {
 
 void TForm2::Button3Click() {
     const boxpush::UndoOutcome outcome = boxpush::PressUndo(Game);
-    if (outcome.Repaint == boxpush::GridRepaint::Whole) dg->Invalidate();
+    if (outcome.Repaint == boxpush::GridRepaint::Whole)
+        dg->Invalidate();
     MirrorUndoButton();
     GiveGridFocus();
 }
@@ -212,7 +221,8 @@ void TForm2::Timer1Timer() {
     Form2->waktu->SetCaption(text);
     Form3->waktu->SetCaption(text);
     Form4->waktu->SetCaption(text);
-    if (outcome == TClockOutcome::MatchOver) EndMatch();
+    if (outcome == TClockOutcome::MatchOver)
+        EndMatch();
 }
 
 void TForm2::EndMatch() {
@@ -231,16 +241,27 @@ void TForm2::EndMatch() {
     Form5->Show();
 }
 
+void TForm2::DrawNewBoxStyle() {
+    Application().Randomize();
+    BoxStyle = boxpush::DrawBoxStyle(ProcessRandom());
+    LoadBoxTiles();
+}
+
 void TForm2::LoadBoxTiles() {
     LoadPictureResource(TileSet[3], boxpush::BoxTileName(BoxStyle));
     LoadPictureResource(TileSet[6], boxpush::BoxOnTargetTileName(BoxStyle));
     dg->Invalidate();
 }
 
-void TForm2::ShowScore() { skor->SetCaption(ScoreText(MatchState.MatchScore)); }
+void TForm2::ShowScore() {
+    skor->SetCaption(ScoreText(MatchState.MatchScore));
+}
 
-void TForm2::MirrorUndoButton() { Button3->SetEnabled(Game.UndoEnabled); }
+void TForm2::MirrorUndoButton() {
+    Button3->SetEnabled(Game.UndoEnabled);
+}
 
 void TForm2::GiveGridFocus() {
-    if (dg->CanFocus()) dg->SetFocus();
+    if (dg->CanFocus())
+        dg->SetFocus();
 }

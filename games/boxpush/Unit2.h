@@ -15,7 +15,7 @@
 #include "TTimer.h"
 
 class TForm2 : public TForm {
-public:
+  public:
     explicit TForm2(TApplication& app);
 
     void FormCreate() override;
@@ -50,14 +50,15 @@ public:
     int TicksLeft = 20;
     std::array<TBitmap, 7> TileSet;  // one picture per cell code 0..6
 
-private:
+  private:
     void LoadBoxTiles();
     void ShowScore();
     void RedrawCells(const boxpush::ChangedCells& cells);
     void MirrorUndoButton();
     void GiveGridFocus();
     void LevelSolved();
-    void PrepareNextVisit();
+    void DrawNewBoxStyle();
+    void ReportLoad(int levelNumber, const boxpush::LoadOutcome& outcome);
     void EndMatch();
     std::string LevelMapText(int levelNumber);
 };
