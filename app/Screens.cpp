@@ -2,8 +2,10 @@
 #include "Screens.h"
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
+#include "MatchRunner.h"
 #include "TApplication.h"
 #include "TFontEngine.h"
 #include "TResources.h"
@@ -13,12 +15,21 @@
 #include "Unit4.h"
 #include "Unit5.h"
 
+namespace {
+
+// The shell of the run's match. It holds no state of its own beyond the process-wide match
+// state, so each new set of screens simply gets a fresh one.
+std::unique_ptr<TMatchRunner> Match;
+
+}  // namespace
+
 void CreateScreens(TApplication& app) {
-    Form1 = app.CreateForm<TForm1>();
-    Form2 = app.CreateForm<TForm2>();
-    Form3 = app.CreateForm<TForm3>();
-    Form4 = app.CreateForm<TForm4>();
-    Form5 = app.CreateForm<TForm5>();
+    Match = std::make_unique<TMatchRunner>();
+    Form1 = app.CreateForm<TForm1>(*Match);
+    Form2 = app.CreateForm<TForm2>(*Match);
+    Form3 = app.CreateForm<TForm3>(*Match);
+    Form4 = app.CreateForm<TForm4>(*Match);
+    Form5 = app.CreateForm<TForm5>(*Match);
 }
 
 bool LoadFontAliases() {

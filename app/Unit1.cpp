@@ -1,15 +1,13 @@
 // The menu screen: lays out its stage and starts the one match of the run.
 #include "Unit1.h"
 
-#include "MatchState.h"
 #include "ScreenLayout.h"
 #include "SysColors.h"
 #include "TApplication.h"
-#include "Unit2.h"
 
 TForm1* Form1 = nullptr;
 
-TForm1::TForm1(TApplication& app) : TForm(app) {}
+TForm1::TForm1(TApplication& app, TMatchShell& shell) : TForm(app), Shell(shell) {}
 
 void TForm1::FormCreate() {
     Image1 = AddStageImage(*this, "Form1", RGB(255, 240, 214));
@@ -27,12 +25,6 @@ void TForm1::FormCreate() {
     PlaceOnStage(*Label1, *Image1, 40, 392);
 }
 
-void TForm1::FreeButton1Click() {
-    MatchState.ClockMinutes = 5;
-    MatchState.ClockSeconds = 0;
-    MatchState.MatchScore = 0;
-    Hide();
-    Form2->Show();
-}
+void TForm1::FreeButton1Click() { Shell.StartMatch(); }
 
 void TForm1::FreeButton5Click() { Application().Terminate(); }

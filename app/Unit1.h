@@ -1,6 +1,7 @@
 // The menu screen: START begins the match, KELUAR ends the application.
 #pragma once
 
+#include "MatchShell.h"
 #include "TFreeButton.h"
 #include "TForm.h"
 #include "TImage.h"
@@ -8,7 +9,7 @@
 
 class TForm1 : public TForm {
 public:
-    explicit TForm1(TApplication& app);
+    TForm1(TApplication& app, TMatchShell& shell);
 
     void FormCreate() override;
     void FreeButton1Click();  // START
@@ -18,6 +19,9 @@ public:
     TFreeButton* FreeButton1 = nullptr;
     TFreeButton* FreeButton5 = nullptr;
     TLabel* Label1 = nullptr;
+
+private:
+    TMatchShell& Shell;
 };
 
 extern TForm1* Form1;

@@ -7,7 +7,7 @@
 
 TForm5* Form5 = nullptr;
 
-TForm5::TForm5(TApplication& app) : TForm(app) {}
+TForm5::TForm5(TApplication& app, TMatchShell& shell) : TForm(app), Shell(shell) {}
 
 void TForm5::FormCreate() {
     Image1 = AddStageImage(*this, "Form5", RGB(255, 240, 214));
@@ -20,6 +20,6 @@ void TForm5::FormCreate() {
     PlaceOnStage(*EXIT, *Image1, 143, 400);
 }
 
-void TForm5::FormActivate() { skor->SetCaption(ScoreText(MatchState.MatchScore)); }
+void TForm5::FormActivate() { skor->SetCaption(ScoreText(Shell.Score())); }
 
 void TForm5::EXITClick() { Application().Terminate(); }

@@ -1,6 +1,7 @@
 // The final score screen: shows the match's score; its button ends the application.
 #pragma once
 
+#include "MatchShell.h"
 #include "TFreeButton.h"
 #include "TForm.h"
 #include "TImage.h"
@@ -8,7 +9,7 @@
 
 class TForm5 : public TForm {
 public:
-    explicit TForm5(TApplication& app);
+    TForm5(TApplication& app, TMatchShell& shell);
 
     void FormCreate() override;
     void FormActivate() override;
@@ -17,6 +18,9 @@ public:
     TImage* Image1 = nullptr;
     TLabel* skor = nullptr;
     TFreeButton* EXIT = nullptr;
+
+private:
+    TMatchShell& Shell;
 };
 
 extern TForm5* Form5;

@@ -8,9 +8,6 @@
 #include "TApplication.h"
 #include "TCanvas.h"
 #include "TResources.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
 
 TForm2* Form2 = nullptr;
 
@@ -24,7 +21,7 @@ boxpush::CellCode CellAt(const boxpush::TBoxPushGame& game, int col, int row) {
 
 }  // namespace
 
-TForm2::TForm2(TApplication& app) : TForm(app) {}
+TForm2::TForm2(TApplication& app, TMatchShell& shell) : TForm(app), Shell(shell) {}
 
 void TForm2::FormCreate() {
     // Layout on the stage, in the design's order.
@@ -91,7 +88,7 @@ void TForm2::FormCreate() {
 void TForm2::FormActivate() {
     TicksLeft = 20;
     ProgressBar1->SetPosition(ProgressBar1->Min());
-    MatchState.CurrentGameTag = GameTagBoxPush;
+    Shell.VisitStarted(TGame::BoxPush);
     ShowScore();
     const int levelNumber = LevelOrder[LevelSlot - 1];
     ReportLoad(levelNumber, boxpush::BeginVisit(Game, LevelMapText(levelNumber)));
@@ -177,12 +174,11 @@ void TForm2::RedrawCells(const boxpush::ChangedCells& cells) {
 
 void TForm2::LevelSolved() {
     LevelSlot = boxpush::ToggleLevelSlot(LevelSlot);
-    MatchState.MatchScore += boxpush::WinBonus(TicksLeft);
+    Shell.AddToScore(boxpush::WinBonus(TicksLeft));
     ShowScore();
     DrawNewBoxStyle();
     Timer2->SetEnabled(false);
-    Hide();
-    Form3->Show();
+    Shell.VisitEnded(TGame::BoxPush);
 }
 
 void TForm2::Timer2Timer() {
@@ -195,8 +191,7 @@ void TForm2::Timer2Timer() {
     Timer2->SetEnabled(false);
     LevelSlot = boxpush::ToggleLevelSlot(LevelSlot);
     DrawNewBoxStyle();
-    Hide();
-    Form3->Show();
+    Shell.VisitEnded(TGame::BoxPush);
 }
 
 void TForm2::Button1Click() {
@@ -215,31 +210,8 @@ void TForm2::Button3Click() {
     GiveGridFocus();
 }
 
-void TForm2::Timer1Timer() {
-    const TClockOutcome outcome = TickMatchClock(MatchState);
-    const std::string text = ClockText(MatchState.ClockMinutes, MatchState.ClockSeconds);
-    Form2->waktu->SetCaption(text);
-    Form3->waktu->SetCaption(text);
-    Form4->waktu->SetCaption(text);
-    if (outcome == TClockOutcome::MatchOver)
-        EndMatch();
-}
-
-void TForm2::EndMatch() {
-    Timer1->SetEnabled(false);
-    Timer2->SetEnabled(false);
-    Form4->Timer1->SetEnabled(false);
-    Form3->Timer1->SetEnabled(false);
-    if (MatchState.CurrentGameTag == GameTagBoxPush) {
-        Hide();
-    } else if (MatchState.CurrentGameTag == GameTagWordGuess) {
-        Form3->Hide();
-    } else {
-        Form4->PartialCredit();
-        Form4->Hide();
-    }
-    Form5->Show();
-}
+// The match clock lives on this screen, but the match is the shell's.
+void TForm2::Timer1Timer() { Shell.ClockTicked(); }
 
 void TForm2::DrawNewBoxStyle() {
     Application().Randomize();
@@ -254,7 +226,7 @@ void TForm2::LoadBoxTiles() {
 }
 
 void TForm2::ShowScore() {
-    skor->SetCaption(ScoreText(MatchState.MatchScore));
+    skor->SetCaption(ScoreText(Shell.Score()));
 }
 
 void TForm2::MirrorUndoButton() {

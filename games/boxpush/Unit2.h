@@ -5,6 +5,7 @@
 #include <string>
 
 #include "BoxPushGame.h"
+#include "MatchShell.h"
 #include "TBitmap.h"
 #include "TButton.h"
 #include "TDrawGrid.h"
@@ -16,7 +17,7 @@
 
 class TForm2 : public TForm {
   public:
-    explicit TForm2(TApplication& app);
+    TForm2(TApplication& app, TMatchShell& shell);
 
     void FormCreate() override;
     void FormActivate() override;
@@ -40,7 +41,7 @@ class TForm2 : public TForm {
     TProgressBar* ProgressBar1 = nullptr;
     TLabel* skor = nullptr;
     TLabel* waktu = nullptr;
-    TTimer* Timer1 = nullptr;  // the match clock, 1000 ms
+    TTimer* Timer1 = nullptr;  // the match clock, 1000 ms; it ticks the shell
     TTimer* Timer2 = nullptr;  // the visit timer, 3000 ms
 
     boxpush::TBoxPushGame Game;
@@ -59,8 +60,9 @@ class TForm2 : public TForm {
     void LevelSolved();
     void DrawNewBoxStyle();
     void ReportLoad(int levelNumber, const boxpush::LoadOutcome& outcome);
-    void EndMatch();
     std::string LevelMapText(int levelNumber);
+
+    TMatchShell& Shell;
 };
 
 extern TForm2* Form2;

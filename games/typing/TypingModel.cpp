@@ -209,7 +209,7 @@ int PartialCredit(const std::string& Typed, const std::string& CurrentSentence) 
 }
 
 AnswerOutcome Memo1KeyDown(TypingGame& Game, std::uint16_t Key, const std::string& MemoText,
-                           int& MatchScore, TRandomSource& Random) {
+                           TRandomSource& Random) {
     AnswerOutcome Outcome;
     if (Key != EnterKey) {
         return Outcome;
@@ -221,7 +221,6 @@ AnswerOutcome Memo1KeyDown(TypingGame& Game, std::uint16_t Key, const std::strin
     }
     Outcome.Result = AnswerKeyResult::CorrectAnswer;
     Outcome.ScoreDelta = static_cast<int>(CharacterCount(Game.Puzzle.CurrentSentence));
-    MatchScore += Outcome.ScoreDelta;
     BuildNextPuzzle(Game, Random);
     return Outcome;
 }

@@ -84,7 +84,7 @@ enum class AnswerVerdict { Correct, Wrong };
 AnswerVerdict CheckAnswer(const std::string& Typed, const std::string& CurrentSentence);
 
 // The credit for an unfinished answer: one point per position, up to the shorter length, at which
-// the trimmed answer holds the sentence's character. The caller adds it to MatchScore.
+// the trimmed answer holds the sentence's character. The caller adds it to the match score.
 int PartialCredit(const std::string& Typed, const std::string& CurrentSentence);
 
 enum class AnswerKeyResult { OtherKey, WrongAnswer, CorrectAnswer };
@@ -93,7 +93,7 @@ enum class AnswerKeyResult { OtherKey, WrongAnswer, CorrectAnswer };
 struct AnswerOutcome {
     AnswerKeyResult Result = AnswerKeyResult::OtherKey;
     std::string Hint;    // the hint line's text after this key: empty unless the answer was wrong
-    int ScoreDelta = 0;  // already added to MatchScore
+    int ScoreDelta = 0;  // the change of the match score; the screen adds it
     // On CorrectAnswer: show the score, empty the answer box and show Game.Puzzle, the next one.
 };
 
@@ -101,6 +101,6 @@ struct AnswerOutcome {
 // earns its length in characters and brings the next puzzle at once, within the same visit.
 // Other keys act on the answer box as usual: the screen passes them on.
 AnswerOutcome Memo1KeyDown(TypingGame& Game, std::uint16_t Key, const std::string& MemoText,
-                           int& MatchScore, TRandomSource& Random);
+                           TRandomSource& Random);
 
 }  // namespace typing

@@ -7,7 +7,6 @@
 #include "ScreenLayout.h"
 #include "SysColors.h"
 #include "TApplication.h"
-#include "Unit2.h"
 
 TForm4* Form4 = nullptr;
 
@@ -18,8 +17,8 @@ constexpr TColor HintGreen = RGB(0, 128, 0);
 
 }  // namespace
 
-TForm4::TForm4(TApplication& app)
-    : TForm(app), random_(ProcessRandom(), [&app](std::mt19937&) { app.Randomize(); }) {}
+TForm4::TForm4(TApplication& app, TMatchShell& shell)
+    : TForm(app), Shell(shell), random_(ProcessRandom(), [&app](std::mt19937&) { app.Randomize(); }) {}
 
 void TForm4::FormCreate() {
     Image1 = AddStageImage(*this, "Form4", RGB(214, 236, 255));
@@ -79,7 +78,7 @@ void TForm4::FormCreate() {
 }
 
 void TForm4::FormActivate() {
-    MatchState.CurrentGameTag = GameTagTyping;
+    Shell.VisitStarted(TGame::Typing);
     ShowScore();
     Label1->SetCaption("");
     Label2->SetCaption("");
@@ -98,10 +97,10 @@ void TForm4::FormClick() { Memo1->SetFocus(); }
 void TForm4::Memo1KeyDown(int& key, TShiftState shift) {
     (void)shift;  // the modifiers are not looked at
     const typing::AnswerOutcome outcome =
-        typing::Memo1KeyDown(Game, static_cast<std::uint16_t>(key), Memo1->Text(),
-                             MatchState.MatchScore, random_);
+        typing::Memo1KeyDown(Game, static_cast<std::uint16_t>(key), Memo1->Text(), random_);
     Label2->SetCaption(outcome.Hint);
     if (outcome.Result != typing::AnswerKeyResult::CorrectAnswer) return;
+    Shell.AddToScore(outcome.ScoreDelta);
     ShowScore();
     Label1->SetCaption("");
     Memo1->Clear();
@@ -114,13 +113,12 @@ void TForm4::Timer1Timer() {
     if (ProgressBar1->Position() != ProgressBar1->Max()) return;
     ProgressBar1->SetPosition(ProgressBar1->Min());
     Timer1->SetEnabled(false);
-    PartialCredit();
-    Hide();
-    Form2->Show();
+    Shell.AddToScore(PartialCredit());
+    Shell.VisitEnded(TGame::Typing);
 }
 
-void TForm4::PartialCredit() {
-    MatchState.MatchScore += typing::PartialCredit(Memo1->Text(), Game.Puzzle.CurrentSentence);
+int TForm4::PartialCredit() const {
+    return typing::PartialCredit(Memo1->Text(), Game.Puzzle.CurrentSentence);
 }
 
 void TForm4::ApplicationEvents1Message(TMessage& message, bool& handled) {
@@ -141,4 +139,4 @@ void TForm4::ShowPuzzle() {
     }
 }
 
-void TForm4::ShowScore() { skor->SetCaption(ScoreText(MatchState.MatchScore)); }
+void TForm4::ShowScore() { skor->SetCaption(ScoreText(Shell.Score())); }

@@ -1,6 +1,7 @@
 // The typing screen: the scrambled sentence in red, the answer box, scoring and the input guards.
 #pragma once
 
+#include "MatchShell.h"
 #include "Messages.h"
 #include "RandomSource.h"
 #include "TForm.h"
@@ -15,16 +16,16 @@
 
 class TForm4 : public TForm {
 public:
-    explicit TForm4(TApplication& app);
+    TForm4(TApplication& app, TMatchShell& shell);
 
     void FormCreate() override;
     void FormActivate() override;
     void FormClick() override;
     void Memo1KeyDown(int& key, TShiftState shift);
     void Timer1Timer();
-    // One point for each position at which the typed answer matches the sentence; skor is not
-    // redrawn. The match clock calls it too when the match ends on this screen.
-    void PartialCredit();
+    // One point for each position at which the typed answer matches the sentence. The visit's end
+    // adds it to the score, and so does the shell when the match ends on this screen.
+    int PartialCredit() const;
     // The application-wide filter: discards every right-button press, for every screen.
     void ApplicationEvents1Message(TMessage& message, bool& handled);
 
@@ -49,6 +50,7 @@ private:
     void ShowPuzzle();
     void ShowScore();
 
+    TMatchShell& Shell;
     typing::TGeneratorSource random_;
 };
 

@@ -10,7 +10,6 @@
 #include "SysColors.h"
 #include "TApplication.h"
 #include "TFontEngine.h"
-#include "Unit4.h"
 
 TForm3* Form3 = nullptr;
 
@@ -47,7 +46,7 @@ void KeepEmpty(TControl* sender) {
 
 }  // namespace
 
-TForm3::TForm3(TApplication& app) : TForm(app) {}
+TForm3::TForm3(TApplication& app, TMatchShell& shell) : TForm(app), Shell(shell) {}
 
 std::string TForm3::PatternFontPath() {
     std::error_code error;
@@ -163,7 +162,7 @@ void TForm3::FormCreate() {
 }
 
 void TForm3::FormActivate() {
-    MatchState.CurrentGameTag = GameTagWordGuess;
+    Shell.VisitStarted(TGame::WordGuess);
     ShowScore();
     ClearQuestionArea();
     ShowQuestion(wordguess::StartVisit(Game));
@@ -176,7 +175,7 @@ void TForm3::FormDestroy() { TFontEngine::Instance().RemovePrivateFont(PatternFo
 
 void TForm3::Edit1KeyDown(int& key, TShiftState shift) {
     (void)shift;  // either case is the same key
-    ShowOutcome(wordguess::Edit1KeyDown(Game, ModelKey(key), MatchState.MatchScore));
+    ShowOutcome(wordguess::Edit1KeyDown(Game, ModelKey(key)));
     Edit1->Clear();
 }
 
@@ -205,8 +204,7 @@ void TForm3::Timer1Timer() {
     Edit1->SetEnabled(false);
     Edit2->SetEnabled(false);
     wordguess::EndVisit(Game);
-    Hide();
-    Form4->Show();
+    Shell.VisitEnded(TGame::WordGuess);
 }
 
 void TForm3::ShowQuestion(const wordguess::QuestionView& view) {
@@ -219,7 +217,10 @@ void TForm3::ShowQuestion(const wordguess::QuestionView& view) {
 void TForm3::ShowOutcome(const wordguess::GuessOutcome& outcome) {
     if (outcome.Result == wordguess::GuessResult::Ignored) return;
     Label1->SetCaption(outcome.Pattern);
-    if (outcome.ScoreDelta != 0) ShowScore();
+    if (outcome.ScoreDelta != 0) {
+        Shell.AddToScore(outcome.ScoreDelta);
+        ShowScore();
+    }
     if (outcome.WrongMarkShown > 0) salah[static_cast<std::size_t>(outcome.WrongMarkShown - 1)]->Show();
     if (outcome.QuestionEnded()) {
         hapushuruf();
@@ -248,7 +249,7 @@ void TForm3::MoveInputTo(TEdit* active, TEdit* inactive) {
     active->SetFocus();
 }
 
-void TForm3::ShowScore() { skor->SetCaption(ScoreText(MatchState.MatchScore)); }
+void TForm3::ShowScore() { skor->SetCaption(ScoreText(Shell.Score())); }
 
 void TForm3::ShowAllLetters() {
     for (TLabel* letter : Letters) letter->Show();

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "MatchShell.h"
 #include "TEdit.h"
 #include "TForm.h"
 #include "TFreeButton.h"
@@ -16,7 +17,7 @@
 
 class TForm3 : public TForm {
 public:
-    explicit TForm3(TApplication& app);
+    TForm3(TApplication& app, TMatchShell& shell);
 
     void FormCreate() override;
     void FormActivate() override;
@@ -61,6 +62,8 @@ private:
     void ShowScore();
     void ShowAllLetters();  // the labels' half of awal
     void hapushuruf();
+
+    TMatchShell& Shell;
 };
 
 extern TForm3* Form3;

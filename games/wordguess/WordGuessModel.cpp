@@ -124,7 +124,7 @@ QuestionView StartVisit(WordGuessGame& Game) {
     return buatsoal(Game);
 }
 
-GuessOutcome Edit1KeyDown(WordGuessGame& Game, std::uint16_t Key, int& MatchScore) {
+GuessOutcome Edit1KeyDown(WordGuessGame& Game, std::uint16_t Key) {
     if (!Game.GuessingOpen || Key < 'A' || Key > 'Z') {
         return GuessOutcome{GuessResult::Ignored, 0, Game.Pattern, 0, 0, {}, {}};
     }
@@ -132,12 +132,12 @@ GuessOutcome Edit1KeyDown(WordGuessGame& Game, std::uint16_t Key, int& MatchScor
     if (!Game.LetterAvailable[LetterIndex]) {
         return GuessOutcome{GuessResult::Ignored, 0, Game.Pattern, 0, 0, {}, {}};
     }
-    GuessOutcome Outcome = cekhuruf(Game, static_cast<char>(Key), MatchScore);
+    GuessOutcome Outcome = cekhuruf(Game, static_cast<char>(Key));
     Game.LetterAvailable[LetterIndex] = false;
     return Outcome;
 }
 
-GuessOutcome cekhuruf(WordGuessGame& Game, char Letter, int& MatchScore) {
+GuessOutcome cekhuruf(WordGuessGame& Game, char Letter) {
     GuessOutcome Outcome;
     if (!IsGuessableLetter(Letter)) {
         Outcome.Pattern = Game.Pattern;
@@ -169,7 +169,6 @@ GuessOutcome cekhuruf(WordGuessGame& Game, char Letter, int& MatchScore) {
             Outcome.Result = GuessResult::WrongLetter;
         }
     }
-    MatchScore += Outcome.ScoreDelta;
     Outcome.Pattern = Game.Pattern;
     return Outcome;
 }

@@ -57,7 +57,7 @@ struct GuessOutcome {
     char Letter = 0;         // the letter whose label is hidden (0 when ignored)
     std::string Pattern;     // the pattern label's caption after the guess
     int WrongMarkShown = 0;  // 1 to 7: the wrong mark to show now; 0: none
-    int ScoreDelta = 0;      // already added to MatchScore; rewrite the score label when non-zero
+    int ScoreDelta = 0;      // the change of the match score; the screen adds it
     // Only when the question ended (Solved or Lost): hide all letters, show the description and
     // the reward picture, show the next-question button and move the input to the Space box.
     std::string Description;
@@ -103,11 +103,11 @@ QuestionView StartVisit(WordGuessGame& Game);
 
 // A key on the letter box, by virtual-key code: only 65 to 90, each letter once per question,
 // and only while guessing is open. The screen clears the box's text whatever the outcome.
-GuessOutcome Edit1KeyDown(WordGuessGame& Game, std::uint16_t Key, int& MatchScore);
+GuessOutcome Edit1KeyDown(WordGuessGame& Game, std::uint16_t Key);
 
-// Checks one upper-case letter A to Z against the answer and scores it into MatchScore.
+// Checks one upper-case letter A to Z against the answer and scores it.
 // Edit1KeyDown is the way in for keys; this does not look at LetterAvailable.
-GuessOutcome cekhuruf(WordGuessGame& Game, char Letter, int& MatchScore);
+GuessOutcome cekhuruf(WordGuessGame& Game, char Letter);
 
 // The next question: fresh guess state, pointer advanced, question built. The screen clears the
 // description, shows the placeholder, moves the input to the letter box and hides the button.

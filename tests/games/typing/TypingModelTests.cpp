@@ -275,7 +275,8 @@ TEST(TypingAnswer, EnterChecksExactlyAndCorrectAnswersScoreTheirLength) {
         BuildNextPuzzle(Game, Random);
         ASSERT_EQ(Game.Puzzle.CurrentSentence, FirstSentence);
         int MatchScore = -5;
-        const AnswerOutcome Outcome = Memo1KeyDown(Game, Each.Key, Each.Typed, MatchScore, Random);
+        const AnswerOutcome Outcome = Memo1KeyDown(Game, Each.Key, Each.Typed, Random);
+        MatchScore += Outcome.ScoreDelta;
         EXPECT_EQ(Outcome.Result, Each.Result) << Each.Name;
         EXPECT_EQ(Outcome.ScoreDelta, Each.ScoreDelta) << Each.Name;
         EXPECT_EQ(MatchScore, -5 + Each.ScoreDelta) << Each.Name;

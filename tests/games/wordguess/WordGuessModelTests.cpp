@@ -33,7 +33,8 @@ QuestionBank BankOfAnswers(const std::vector<std::string>& Answers) {
 GuessOutcome Press(WordGuessGame& Game, const std::string& Keys, int& MatchScore) {
     GuessOutcome Last;
     for (char Key : Keys) {
-        Last = Edit1KeyDown(Game, static_cast<std::uint16_t>(Key), MatchScore);
+        Last = Edit1KeyDown(Game, static_cast<std::uint16_t>(Key));
+        MatchScore += Last.ScoreDelta;
     }
     return Last;
 }
@@ -112,7 +113,8 @@ TEST(WordGuessGuessing, IgnoresKeysOutsideTheLetterCodes) {
         StartVisit(Game);
         const WordGuessGame Before = Game;
         int MatchScore = 7;
-        const GuessOutcome Outcome = Edit1KeyDown(Game, Key, MatchScore);
+        const GuessOutcome Outcome = Edit1KeyDown(Game, Key);
+        MatchScore += Outcome.ScoreDelta;
         EXPECT_EQ(Outcome.Result, GuessResult::Ignored) << Key;
         EXPECT_EQ(Outcome.Letter, 0) << Key;
         EXPECT_EQ(MatchScore, 7) << Key;
@@ -193,7 +195,7 @@ TEST(WordGuessFlow, VisitEndAdvancesThePointerAndVisitStartDoesNot) {
         EXPECT_EQ(Game.QuestionPointer, static_cast<int>(Visit % 5) + 1);
         Press(Game, "E", MatchScore);  // an unfinished question does not hold the pointer
         EndVisit(Game);
-        EXPECT_EQ(Edit1KeyDown(Game, 'T', MatchScore).Result, GuessResult::Ignored);
+        EXPECT_EQ(Press(Game, "T", MatchScore).Result, GuessResult::Ignored);
     }
 }
 

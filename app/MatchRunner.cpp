@@ -1,0 +1,98 @@
+// The match shell: which screen follows which, the clock on all three game screens, the end.
+#include "MatchRunner.h"
+
+#include <string>
+
+#include "MatchState.h"
+#include "TForm.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+
+namespace {
+
+TForm* ScreenOf(TGame game) {
+    switch (game) {
+        case TGame::BoxPush:
+            return Form2;
+        case TGame::WordGuess:
+            return Form3;
+        case TGame::Typing:
+            break;
+    }
+    return Form4;
+}
+
+TGame NextGame(TGame game) {
+    switch (game) {
+        case TGame::BoxPush:
+            return TGame::WordGuess;
+        case TGame::WordGuess:
+            return TGame::Typing;
+        case TGame::Typing:
+            break;
+    }
+    return TGame::BoxPush;
+}
+
+const char* TagOf(TGame game) {
+    switch (game) {
+        case TGame::BoxPush:
+            return GameTagBoxPush;
+        case TGame::WordGuess:
+            return GameTagWordGuess;
+        case TGame::Typing:
+            break;
+    }
+    return GameTagTyping;
+}
+
+}  // namespace
+
+void TMatchRunner::StartMatch() {
+    MatchState.ClockMinutes = 5;
+    MatchState.ClockSeconds = 0;
+    MatchState.MatchScore = 0;
+    Form1->Hide();
+    Form2->Show();
+}
+
+void TMatchRunner::VisitStarted(TGame game) { MatchState.CurrentGameTag = TagOf(game); }
+
+void TMatchRunner::VisitEnded(TGame game) {
+    ScreenOf(game)->Hide();
+    ScreenOf(NextGame(game))->Show();
+}
+
+void TMatchRunner::ClockTicked() {
+    const TClockOutcome outcome = TickMatchClock(MatchState);
+    const std::string text = ClockText(MatchState.ClockMinutes, MatchState.ClockSeconds);
+    Form2->waktu->SetCaption(text);
+    Form3->waktu->SetCaption(text);
+    Form4->waktu->SetCaption(text);
+    if (outcome == TClockOutcome::MatchOver) EndMatch();
+}
+
+std::int32_t TMatchRunner::Score() const { return MatchState.MatchScore; }
+
+void TMatchRunner::AddToScore(std::int32_t change) { MatchState.MatchScore += change; }
+
+// Every timer stops first, the typing one before its screen can credit the answer itself; the
+// unfinished level or word earns nothing.
+void TMatchRunner::EndMatch() {
+    Form2->Timer1->SetEnabled(false);
+    Form2->Timer2->SetEnabled(false);
+    Form4->Timer1->SetEnabled(false);
+    Form3->Timer1->SetEnabled(false);
+    if (MatchState.CurrentGameTag == GameTagBoxPush) {
+        Form2->Hide();
+    } else if (MatchState.CurrentGameTag == GameTagWordGuess) {
+        Form3->Hide();
+    } else {
+        AddToScore(Form4->PartialCredit());
+        Form4->Hide();
+    }
+    Form5->Show();
+}
