@@ -6,6 +6,7 @@
 #include FT_FREETYPE_H
 #include FT_SIZES_H
 #include FT_SYNTHESIS_H
+#include FT_TRUETYPE_TABLES_H
 
 #include <sys/stat.h>
 
@@ -78,13 +79,41 @@ bool FileReadable(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+// The fontconfig properties through which the alias file gives a stand-in face the ascent and
+// descent (in em) of the face it stands in for, so that its text sits on the same baseline.
+constexpr const char* AscentProperty = "tevraascent";
+constexpr const char* DescentProperty = "tevradescent";
+
 struct TResolvedFace {
     std::string File;
     int Index = 0;
     std::string Family;
     bool FaceIsBold = false;
     bool FaceIsItalic = false;
+    double AscentEm = 0;  // from the alias; 0 when the face's own metrics hold
+    double DescentEm = 0;
 };
+
+// A face's line in em: above and below the baseline.
+struct TLineShape {
+    double Ascent = 0;
+    double Descent = 0;
+};
+
+// The line as the layouts were made for it: the alias's metrics when it gives them, else the
+// OS/2 table's Windows ascent and descent (FreeType's own size metrics prefer the typographic
+// values for faces that flag them, which puts a face's text higher), else the hhea values.
+TLineShape LineShapeOf(FT_Face face, const TResolvedFace& r) {
+    if (r.AscentEm > 0 && r.DescentEm >= 0)
+        return TLineShape{r.AscentEm, r.DescentEm};
+    if (!FT_IS_SCALABLE(face) || face->units_per_EM == 0)
+        return TLineShape{};
+    const double units = face->units_per_EM;
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (os2 != nullptr && os2->version != 0xFFFF && os2->usWinAscent + os2->usWinDescent > 0)
+        return TLineShape{os2->usWinAscent / units, os2->usWinDescent / units};
+    return TLineShape{face->ascender / units, -face->descender / units};
+}
 
 struct TGlyph {
     long Advance = 0;  // 1/64 pixel
@@ -115,7 +144,9 @@ struct TFontEngine::TImpl {
     std::vector<std::string> PrivateFonts;
     std::map<std::tuple<std::string, bool, bool>, TResolvedFace> Resolved;
     std::map<std::pair<std::string, int>, FT_Face> Faces;
-    std::map<std::tuple<std::string, int, int, bool, bool>, TSizedFace> SizedFaces;
+    // By file, face index, em, synthetic bold and italic, and the line in thousandths of an em
+    // (one file can stand in for several named faces, each with its own line).
+    std::map<std::tuple<std::string, int, int, bool, bool, long, long>, TSizedFace> SizedFaces;
 
     TImpl() {
         if (FT_Init_FreeType(&Library) != 0) {
@@ -172,6 +203,13 @@ struct TFontEngine::TImpl {
             found.FaceIsBold = weight >= FC_WEIGHT_DEMIBOLD;
         if (FcPatternGetInteger(match, FC_SLANT, 0, &slant) == FcResultMatch)
             found.FaceIsItalic = slant != FC_SLANT_ROMAN;
+        double ascent = 0, descent = 0;
+        if (FcPatternGetDouble(match, AscentProperty, 0, &ascent) == FcResultMatch &&
+            FcPatternGetDouble(match, DescentProperty, 0, &descent) == FcResultMatch &&
+            ascent > 0 && ascent < 4 && descent >= 0 && descent < 4) {
+            found.AscentEm = ascent;
+            found.DescentEm = descent;
+        }
         FcPatternDestroy(match);
         return found;
     }
@@ -215,16 +253,16 @@ struct TFontEngine::TImpl {
         return &it->second;
     }
 
-    static int EmPixels(FT_Face face, int height) {
+    static int EmPixels(const TLineShape& line, int height) {
         if (height == 0)
             return DefaultEmPixels;
         if (height < 0)
             return std::min(-height, MaxEmPixels);
         // A cell height: scale the em so that ascent plus descent comes out at the height.
-        const long cell = static_cast<long>(face->ascender) - face->descender;
-        if (!FT_IS_SCALABLE(face) || cell <= 0)
+        const double cell = line.Ascent + line.Descent;
+        if (cell <= 0)
             return std::min(height, MaxEmPixels);
-        const long em = std::lround(static_cast<double>(height) * face->units_per_EM / cell);
+        const long em = std::lround(height / cell);
         return static_cast<int>(std::clamp<long>(em, 1, MaxEmPixels));
     }
 
@@ -235,10 +273,13 @@ struct TFontEngine::TImpl {
         FT_Face face = OpenFace(*r);
         if (face == nullptr)
             return nullptr;
-        const int em = EmPixels(face, font.Height);
+        const TLineShape line = LineShapeOf(face, *r);
+        const int em = EmPixels(line, font.Height);
         const bool synthBold = HasStyle(font.Style, TFontStyle::Bold) && !r->FaceIsBold;
         const bool synthItalic = HasStyle(font.Style, TFontStyle::Italic) && !r->FaceIsItalic;
-        const auto key = std::make_tuple(r->File, r->Index, em, synthBold, synthItalic);
+        const auto key =
+            std::make_tuple(r->File, r->Index, em, synthBold, synthItalic,
+                            std::lround(line.Ascent * 1000), std::lround(line.Descent * 1000));
         auto it = SizedFaces.find(key);
         if (it != SizedFaces.end()) {
             FT_Activate_Size(it->second.Size);
@@ -257,8 +298,13 @@ struct TFontEngine::TImpl {
                 return nullptr;
             }
         }
-        sized.Metrics.Ascent = RoundPos(face->size->metrics.ascender);
-        sized.Metrics.Descent = RoundPos(-face->size->metrics.descender);
+        if (line.Ascent > 0) {
+            sized.Metrics.Ascent = static_cast<int>(std::lround(line.Ascent * em));
+            sized.Metrics.Descent = static_cast<int>(std::lround(line.Descent * em));
+        } else {
+            sized.Metrics.Ascent = RoundPos(face->size->metrics.ascender);
+            sized.Metrics.Descent = RoundPos(-face->size->metrics.descender);
+        }
         return &SizedFaces.emplace(key, std::move(sized)).first->second;
     }
 

@@ -72,6 +72,34 @@ TEST_F(FontEngineTest, HeightsFollowTheSignConvention) {
     EXPECT_GT(Engine().Metrics(font).LineHeight(), em20.LineHeight());
 }
 
+// The screens' label sizes were made for the named faces' lines; a stand-in takes them over
+// from the alias file, and a face without one keeps its own Windows ascent and descent (for
+// Lato, whose typographic line is much shorter, FreeType alone would give 39 + 10 at 48 px).
+TEST_F(FontEngineTest, LinesFollowTheNamedFacesAndTheWindowsMetrics) {
+    if (!Exists("/usr/share/fonts/truetype/lato/Lato-Black.ttf"))
+        GTEST_SKIP() << "Lato is not installed";
+    struct Case {
+        const char* face;
+        int height;
+        int ascent;
+        int descent;
+    } const cases[] = {
+        {"Arial Black", -48, 53, 15},    // the 68 px score labels
+        {"Arial Black", -133, 146, 41},  // the 187 px final score
+        {"Arial Black", 68, 53, 15},     // a cell height gives the same em back
+        {"Verdana", -32, 32, 7},        {"MS Sans Serif", -16, 16, 3},
+        {"MS Sans Serif", -11, 11, 2},  {"Lato", -48, 47, 10},
+    };
+    for (const Case& c : cases) {
+        TFont font;
+        font.Name = c.face;
+        font.Height = c.height;
+        const TFontMetrics m = Engine().Metrics(font);
+        EXPECT_EQ(m.Ascent, c.ascent) << c.face << " " << c.height;
+        EXPECT_EQ(m.Descent, c.descent) << c.face << " " << c.height;
+    }
+}
+
 TEST_F(FontEngineTest, ExtentGrowsWithTheText) {
     TFont font;
     font.Name = "Verdana";
