@@ -172,13 +172,14 @@ INSTRUCTION_3 = ("Ketik salah satu huruf di bawah ini untuk menebak kata di atas
 def form3():
     """Word guessing: pale yellow with the boxes for every control."""
     ground = a.rect(0, 0, W, H, a.GROUND_WORDGUESS)
-    body = (heading(367, 45, "WAKTU", 24) + box(375, 13, 534, 55, 10)
-            + heading(622, 45, "NILAI", 24) + box(630, 13, 789, 55, 10)
+    # The clock and score stand 5 px above the stage: their boxes reach up to hold the digits.
+    body = (heading(367, 41, "WAKTU", 24) + box(375, 8, 534, 54, 10)
+            + heading(622, 41, "NILAI", 24) + box(630, 8, 789, 54, 10)
             + a.rect(42, 58, 214, 214, a.WHITE, 8, BORDER, 3)
             + heading(280, 217, "Kategori", 21, "start") + box(277, 224, 782, 264, 10)
             + box(14, 280, 787, 457, 14)
             + a.text(400, 477, INSTRUCTION_3, 15, a.NARROW_FONT, a.INK, "middle")
-            + box(34, 487, 770, 579, 14))
+            + box(34, 486, 770, 584, 14))
     return a.svg(W, H, ground + body)
 
 
@@ -193,8 +194,8 @@ INSTRUCTION_4 = [
 def form4():
     """Typing: light blue, clock and score boxes, puzzle and answer boxes, the instruction."""
     ground = a.rect(0, 0, W, H, a.GROUND_TYPING)
-    body = (heading(128, 47, "WAKTU") + box(136, 15, 295, 58, 10)
-            + heading(570, 47, "NILAI") + box(578, 15, 737, 58, 10)
+    body = (heading(128, 47, "WAKTU") + box(136, 15, 295, 61, 10)
+            + heading(570, 47, "NILAI") + box(578, 15, 737, 61, 10)
             + box(36, 87, 768, 209, 14) + box(36, 318, 769, 440, 14))
     lines = "".join(a.text(400, 234 + 24 * i, s, 16, a.PLAIN_FONT, a.INK, "middle")
                     for i, s in enumerate(INSTRUCTION_4))

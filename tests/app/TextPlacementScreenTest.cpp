@@ -1,0 +1,146 @@
+// Where the screens' big texts land on the rendered screen: inside the white boxes of the
+// background, and every character of a score shown whole.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "GameRun.h"
+#include "Screens.h"
+#include "SysColors.h"
+
+namespace {
+
+bool NearWhite(TColor c) {
+    return GetRValue(c) >= 235 && GetGValue(c) >= 235 && GetBValue(c) >= 235;
+}
+
+// The white box of a screen's background around a screen point, as far as the white reaches
+// along the point's row and column.
+TRect WhiteBoxAround(const TImage& image1, TPoint at) {
+    const TBitmap& picture = image1.Picture();
+    const int x = at.X - image1.Left(), y = at.Y - image1.Top();
+    if (!NearWhite(picture.Pixel(x, y)))
+        return TRect{};
+    TRect box{x, y, x + 1, y + 1};
+    while (box.Left > 0 && NearWhite(picture.Pixel(box.Left - 1, y)))
+        --box.Left;
+    while (box.Right < picture.Width() && NearWhite(picture.Pixel(box.Right, y)))
+        ++box.Right;
+    while (box.Top > 0 && NearWhite(picture.Pixel(x, box.Top - 1)))
+        --box.Top;
+    while (box.Bottom < picture.Height() && NearWhite(picture.Pixel(x, box.Bottom)))
+        ++box.Bottom;
+    return box.Offset(image1.Left(), image1.Top());
+}
+
+// What text drew inside an area of the screen: the pixels that differ clearly from the stage
+// picture under them, and the columns holding them split into runs (one run per character of a
+// number, whose glyphs never touch).
+struct TInk {
+    TRect Box;
+    int Runs = 0;
+};
+
+TInk InkIn(const TBitmap& screen, const TImage& image1, const TRect& area) {
+    TInk ink;
+    bool previousColumn = false;
+    for (int x = area.Left; x < area.Right; ++x) {
+        bool column = false;
+        for (int y = area.Top; y < area.Bottom; ++y) {
+            const TColor shown = screen.Pixel(x, y);
+            const TColor under = image1.Picture().Pixel(x - image1.Left(), y - image1.Top());
+            const auto apart = [](int a, int b) { return a > b + 60 || b > a + 60; };
+            if (apart(GetRValue(shown), GetRValue(under)) ||
+                apart(GetGValue(shown), GetGValue(under)) ||
+                apart(GetBValue(shown), GetBValue(under))) {
+                ink.Box = ink.Box.Union(TRect{x, y, x + 1, y + 1});
+                column = true;
+            }
+        }
+        if (column && !previousColumn)
+            ++ink.Runs;
+        previousColumn = column;
+    }
+    return ink;
+}
+
+TRect BoundsOf(const TControl& control) {
+    return TRect::FromSize(control.Left(), control.Top(), control.Width(), control.Height());
+}
+
+TPoint CentreOf(const TRect& r) {
+    return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+}
+
+std::string Describe(const TRect& r) {
+    return "(" + std::to_string(r.Left) + ", " + std::to_string(r.Top) + ") - (" +
+           std::to_string(r.Right) + ", " + std::to_string(r.Bottom) + ")";
+}
+
+// The ink of the text over one area must lie inside the white box behind it with room to spare.
+void ExpectInsideWhiteBox(const TGameRun& run, const TImage& image1, const TRect& area,
+                          const std::string& what) {
+    SCOPED_TRACE(what);
+    constexpr int Spare = 2;
+    const TRect box = WhiteBoxAround(image1, CentreOf(area));
+    const TRect ink = InkIn(run.drive.Screen(), image1, area).Box;
+    ASSERT_FALSE(box.IsEmpty()) << "no white box behind " << Describe(area);
+    ASSERT_FALSE(ink.IsEmpty()) << "no text drawn in " << Describe(area);
+    EXPECT_GE(ink.Left - box.Left, Spare) << "ink " << Describe(ink) << " box " << Describe(box);
+    EXPECT_GE(ink.Top - box.Top, Spare) << "ink " << Describe(ink) << " box " << Describe(box);
+    EXPECT_GE(box.Right - ink.Right, Spare) << "ink " << Describe(ink) << " box " << Describe(box);
+    EXPECT_GE(box.Bottom - ink.Bottom, Spare)
+        << "ink " << Describe(ink) << " box " << Describe(box);
+}
+
+// A letter row of the word-guessing screen, measured with the other row hidden.
+void ExpectLetterRowInsideWhiteBox(TGameRun& run, int first, int last, const std::string& what) {
+    TRect row;
+    for (int i = 0; i < 26; ++i) {
+        TLabel* letter = Form3->Letters[static_cast<std::size_t>(i)];
+        const bool inRow = i >= first && i <= last;
+        letter->SetVisible(inRow);
+        if (inRow)
+            row = row.Union(BoundsOf(*letter));
+    }
+    run.drive.Pump();
+    ExpectInsideWhiteBox(run, *Form3->Image1, row, what);
+    for (TLabel* letter : Form3->Letters)
+        letter->SetVisible(true);
+    run.drive.Pump();
+}
+
+}  // namespace
+
+TEST(TextPlacement, ClockScoreAndLettersSitInsideTheirWhiteBoxes) {
+    InstallTevraResources();
+    ASSERT_TRUE(LoadFontAliases());  // as the game does at start-up
+    TGameRun run;
+    run.Start();
+    MatchState.MatchScore = 8888;  // wide digits, shown from the next screen on
+    run.drive.Advance(61000);
+    ASSERT_TRUE(Form3->Visible());
+    // The visit bar crosses the foot of the clock's box; it is no text, so it is out of the way.
+    Form3->ProgressBar1->Hide();
+    run.drive.Pump();
+    ExpectInsideWhiteBox(run, *Form3->Image1, BoundsOf(*Form3->waktu), "word guessing clock");
+    Form3->ProgressBar1->Show();
+    ExpectInsideWhiteBox(run, *Form3->Image1, BoundsOf(*Form3->skor), "word guessing score");
+    ExpectLetterRowInsideWhiteBox(run, 0, 12, "letters A to M");
+    ExpectLetterRowInsideWhiteBox(run, 13, 25, "letters N to Z");
+
+    run.drive.Advance(60000);
+    ASSERT_TRUE(Form4->Visible());
+    ExpectInsideWhiteBox(run, *Form4->Image1, BoundsOf(*Form4->waktu), "typing clock");
+    ExpectInsideWhiteBox(run, *Form4->Image1, BoundsOf(*Form4->skor), "typing score");
+
+    run.drive.Advance(60000);
+    ASSERT_TRUE(Form2->Visible());
+    ExpectInsideWhiteBox(run, *Form2->Image1, BoundsOf(*Form2->waktu), "box pushing clock");
+    ExpectInsideWhiteBox(run, *Form2->Image1, BoundsOf(*Form2->skor), "box pushing score");
+
+    run.drive.Advance(120000);
+    ASSERT_TRUE(Form5->Visible());
+    ExpectInsideWhiteBox(run, *Form5->Image1, BoundsOf(*Form5->skor), "final score");
+}
