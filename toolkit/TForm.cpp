@@ -335,6 +335,14 @@ void TForm::DispatchMouse(TMessage& message) {
             } else if (formClick && ControlAt(p) == nullptr) {
                 FormClick();
             }
+            // A control under the pointer hears the release too when the press began elsewhere
+            // (the owner-drawn button flips its light at every release over it); it had no
+            // press, so it gives no click.
+            TControl* under = visible_ ? ControlAt(p) : nullptr;
+            if (under && under != target && under->Visible() && under->Enabled()) {
+                const TPoint local = LocalTo(*under, p);
+                under->MouseUp(TMouseButton::Left, shift, local.X, local.Y);
+            }
             if (visible_)
                 UpdateHover(p);
             break;

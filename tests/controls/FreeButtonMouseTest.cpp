@@ -61,6 +61,32 @@ TEST_F(TMouseFixture, ReleaseOutsideGivesNoClickButStillHoversAndFlips) {
     EXPECT_TRUE(Button->LightOn());
 }
 
+// The light flips at every release over the button, wherever the press began: on the form's
+// empty ground or on another control, which keeps the capture and hears its own release.
+TEST_F(TMouseFixture, ReleaseOverTheButtonAfterAPressElsewhereFlipsTheLightWithoutAClick) {
+    TCountingButton* other = AddStartButton(H, 100, 300);
+    int otherClicks = 0;
+    other->OnClick = [&otherClicks](TControl*) { ++otherClicks; };
+    struct Case {
+        const char* what;
+        int pressX, pressY;
+    } const cases[] = {{"press on the ground", 10, 10}, {"press on another button", 150, 320}};
+    bool light = false;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        H.Driver.MoveMouse(c.pressX, c.pressY);
+        H.Driver.Press(c.pressX, c.pressY);
+        H.Driver.MoveMouse(150, 120);
+        H.Driver.Release(150, 120);
+        light = !light;
+        EXPECT_EQ(Button->LightOn(), light);
+        EXPECT_EQ(Button->MouseState(), msHover);
+        EXPECT_EQ(Clicks, 0);
+    }
+    EXPECT_EQ(otherClicks, 0);
+    EXPECT_TRUE(other->LightOn()) << "the button that took the press flips at its release too";
+}
+
 TEST_F(TMouseFixture, ThreeClicksLeaveTheLightOnUnlessDrawLightIsOff) {
     for (int i = 0; i < 3; ++i)
         H.Driver.Click(150, 120);
