@@ -53,7 +53,15 @@ std::string TForm3::PatternFontPath() {
     const std::filesystem::path directory = std::filesystem::current_path(error);
     // Without a working directory the path names no file, and the pattern falls back to
     // another face.
-    return (error ? std::string() : directory.string()) + "/int/Model.TTF";
+    const std::string local = (error ? std::string() : directory.string()) + "/int/Model.TTF";
+    if (std::filesystem::exists(local, error)) return local;
+    // An installed game keeps its font in its data folder, found from the executable's own
+    // place so that any install prefix works.
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return local;
+    const std::filesystem::path installed =
+        (program.parent_path() / TEVRA_DATA_FROM_EXECUTABLE / "Model.TTF").lexically_normal();
+    return std::filesystem::exists(installed, error) ? installed.string() : local;
 }
 
 void TForm3::FormCreate() {
@@ -62,7 +70,8 @@ void TForm3::FormCreate() {
     PlaceOnStage(*ProgressBar1, *Image1, 350, 50);
 
     // Its result does not matter: without the file the pattern is drawn in a fallback face.
-    TFontEngine::Instance().AddPrivateFont(PatternFontPath());
+    patternFont_ = PatternFontPath();
+    TFontEngine::Instance().AddPrivateFont(patternFont_);
 
     const TColor text = GetSysColor(COLOR_WINDOWTEXT);
     Label1 = AddCentredLabel(*this, "", MakeFont(PatternFace, -48, text), 769, 177);
@@ -171,7 +180,8 @@ void TForm3::FormActivate() {
     Timer1->SetEnabled(true);
 }
 
-void TForm3::FormDestroy() { TFontEngine::Instance().RemovePrivateFont(PatternFontPath()); }
+// The file registered at creation, even if the working directory has changed since.
+void TForm3::FormDestroy() { TFontEngine::Instance().RemovePrivateFont(patternFont_); }
 
 void TForm3::Edit1KeyDown(int& key, TShiftState shift) {
     (void)shift;  // either case is the same key

@@ -27,7 +27,8 @@ public:
     void FreeButton1Click();
     void Timer1Timer();
 
-    // The file registered for the pattern face: the working directory plus /int/Model.TTF.
+    // The file registered for the pattern face: the working directory plus /int/Model.TTF,
+    // else Model.TTF in the installed game's data folder.
     static std::string PatternFontPath();
 
     TImage* Image1 = nullptr;
@@ -64,6 +65,7 @@ private:
     void hapushuruf();
 
     TMatchShell& Shell;
+    std::string patternFont_;  // the file registered for the pattern face
 };
 
 extern TForm3* Form3;
