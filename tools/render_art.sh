@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Rebuilds all of the game's pictures (tiles, reward pictures, backgrounds) from the vector sources.
+# Rebuilds all of the game's pictures (tiles, reward pictures, backgrounds, the desktop icon) from
+# the vector sources.
 #
 # The SVG sources in assets/art/ are written by tools/art/make_art.py from one shared palette and
 # shared drawings; this script regenerates them, then renders them with rsvg-convert and converts
@@ -70,6 +71,17 @@ render tiles "$ROOT/assets/tiles" 40 40 bmp
 render pictures "$ROOT/assets/pictures" 200 200 bmp
 render backgrounds "$ROOT/assets/backgrounds" 800 600 jpg
 
+# The desktop icon: its SVG source is installed as it is, beside PNG renders at the usual sizes for
+# desktops that take no SVG.
+ICONS="$ROOT/packaging/icons"
+mkdir -p "$ICONS"
+PYTHONDONTWRITEBYTECODE=1 "$PYTHON" "$ROOT/tools/art/icon.py" "$ICONS/org.tevra.Kelas4.svg"
+for size in 16 24 32 48 64 128 256; do
+    "$RSVG" --width "$size" --height "$size" --format png --output "$WORK/icon.png" \
+        "$ICONS/org.tevra.Kelas4.svg"
+    "$CONVERT" "$WORK/icon.png" -strip "PNG32:$ICONS/org.tevra.Kelas4-$size.png"
+done
+
 # Check what the game relies on: sizes, 24-bit BMPs, baseline JPEGs.
 status=0
 for f in "$ROOT"/assets/tiles/*.bmp "$ROOT"/assets/pictures/*.bmp; do
@@ -79,5 +91,5 @@ for f in "$ROOT"/assets/backgrounds/*.jpg; do
     file "$f" | grep -q 'baseline.*800x600' || { echo "not an 800x600 baseline JPEG: $f" >&2; status=1; }
 done
 echo "tiles: $(ls "$ROOT"/assets/tiles/*.bmp | wc -l), pictures: $(ls "$ROOT"/assets/pictures/*.bmp | wc -l)," \
-     "backgrounds: $(ls "$ROOT"/assets/backgrounds/*.jpg | wc -l)"
+     "backgrounds: $(ls "$ROOT"/assets/backgrounds/*.jpg | wc -l), icons: $(ls "$ICONS"/*.png | wc -l)"
 exit $status
