@@ -9,6 +9,8 @@ TEVRA_BUILD_PACKAGES=(build-essential cmake pkg-config libsdl2-dev libfreetype-d
     fonts-dejavu-core fonts-lato)
 # What the real-window checks need on top (a virtual X display and tools to drive and read it).
 TEVRA_WINDOW_TEST_PACKAGES=(xvfb xdotool imagemagick python3-xlib x11-utils tesseract-ocr)
+# What CI's check of the Debian package needs on top (dpkg-shlibdeps reads files with `file`).
+TEVRA_PACKAGE_CHECK_PACKAGES=(file desktop-file-utils appstream strace)
 
 tevra_missing_packages() {
     local pkg
