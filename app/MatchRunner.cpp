@@ -4,6 +4,7 @@
 #include <string>
 
 #include "MatchState.h"
+#include "TApplication.h"
 #include "TForm.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -50,6 +51,9 @@ const char* TagOf(TGame game) {
 }
 
 }  // namespace
+
+TMatchRunner::TMatchRunner(TApplication& app)
+    : random_(ProcessRandom(), [&app](std::mt19937&) { app.Randomize(); }) {}
 
 void TMatchRunner::StartMatch() {
     MatchState.ClockMinutes = 5;

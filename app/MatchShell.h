@@ -1,7 +1,10 @@
-// What a screen asks of the match: the hand-over to the next screen, the clock tick, the score.
+// What a screen asks of the match: the hand-over to the next screen, the clock tick, the score
+// and the random source.
 #pragma once
 
 #include <cstdint>
+
+#include "RandomSource.h"
 
 // The three games of the rotation, in the order they follow one another.
 enum class TGame { BoxPush, WordGuess, Typing };
@@ -25,4 +28,8 @@ public:
     // The running score of the match; a change may be negative.
     virtual std::int32_t Score() const = 0;
     virtual void AddToScore(std::int32_t change) = 0;
+
+    // The process-wide generator as the models take it, re-seeded from the clock wherever a game
+    // re-seeds.
+    virtual TRandomSource& Random() = 0;
 };

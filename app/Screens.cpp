@@ -17,14 +17,14 @@
 
 namespace {
 
-// The shell of the run's match. It holds no state of its own beyond the process-wide match
-// state, so each new set of screens simply gets a fresh one.
+// The shell of the run's match. It keeps no state of its own beyond the process-wide match
+// state and generator, so each new set of screens simply gets a fresh one.
 std::unique_ptr<TMatchRunner> Match;
 
 }  // namespace
 
 void CreateScreens(TApplication& app) {
-    Match = std::make_unique<TMatchRunner>();
+    Match = std::make_unique<TMatchRunner>(app);
     Form1 = app.CreateForm<TForm1>(*Match);
     Form2 = app.CreateForm<TForm2>(*Match);
     Form3 = app.CreateForm<TForm3>(*Match);

@@ -1,24 +1,20 @@
 // Level order, visit ticks, win bonus and box style of the box-pushing screen.
 #include "BoxPushVisit.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace boxpush {
 
-void acak(LevelOrderList& LevelOrder, std::mt19937& Generator) {
-    LevelOrder = {1, 2};
-    std::uniform_int_distribution<int> Entry(1, 2);
+LevelOrderList acak(TRandomSource& Random) {
+    LevelOrderList LevelOrder{1, 2};
+    Random.Reseed();
     for (int Swap = 0; Swap < 4; ++Swap) {
-        const int First = Entry(Generator);
-        const int Second = Entry(Generator);
-        std::swap(LevelOrder[static_cast<std::size_t>(First - 1)],
-                  LevelOrder[static_cast<std::size_t>(Second - 1)]);
+        const int First = Random.DrawFromOneTo(2);
+        const int Second = Random.DrawFromOneTo(2);
+        std::swap(LevelOrder[static_cast<std::size_t>(First == 2 ? 1 : 0)],
+                  LevelOrder[static_cast<std::size_t>(Second == 2 ? 1 : 0)]);
     }
-}
-
-LevelOrderList acak(std::mt19937& Generator) {
-    LevelOrderList LevelOrder;
-    acak(LevelOrder, Generator);
     return LevelOrder;
 }
 
@@ -38,8 +34,9 @@ std::int32_t WinBonus(std::int32_t TicksLeft) {
     return 50 + TicksLeft;
 }
 
-std::int32_t DrawBoxStyle(std::mt19937& Generator) {
-    return std::uniform_int_distribution<std::int32_t>(0, BoxStyleCount - 1)(Generator);
+std::int32_t DrawBoxStyle(TRandomSource& Random) {
+    Random.Reseed();
+    return std::clamp(Random.DrawFromOneTo(BoxStyleCount), 1, BoxStyleCount) - 1;
 }
 
 std::string BoxTileName(std::int32_t BoxStyle) {
@@ -59,9 +56,9 @@ VisitClock CountVisitTick(TBoxPushVisit& Visit) {
     return VisitClock::Full;
 }
 
-void EndVisit(TBoxPushVisit& Visit, std::mt19937& Generator) {
+void EndVisit(TBoxPushVisit& Visit, TRandomSource& Random) {
     Visit.LevelSlot = ToggleLevelSlot(Visit.LevelSlot);
-    Visit.BoxStyle = DrawBoxStyle(Generator);
+    Visit.BoxStyle = DrawBoxStyle(Random);
 }
 
 }  // namespace boxpush

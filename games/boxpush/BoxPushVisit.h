@@ -3,8 +3,9 @@
 
 #include <array>
 #include <cstdint>
-#include <random>
 #include <string>
+
+#include "RandomSource.h"
 
 namespace boxpush {
 
@@ -26,16 +27,16 @@ struct TBoxPushVisit {
     }
 };
 
-// LevelOrder := 1, 2, then four swaps of two entries drawn from 1..2 each.
-void acak(LevelOrderList& LevelOrder, std::mt19937& Generator);
-LevelOrderList acak(std::mt19937& Generator);
+// A re-seed, then LevelOrder := 1, 2 and four swaps of two entries drawn from 1..2 each.
+LevelOrderList acak(TRandomSource& Random);
 // The slot after this one: 2 becomes 1, anything else goes up by one.
 std::int32_t ToggleLevelSlot(std::int32_t LevelSlot);
 std::int32_t LevelToPlay(const TBoxPushVisit& Visit);  // LevelOrder[LevelSlot]
 std::string LevelMapName(std::int32_t Level);          // "TES1", "TES2"
 
 std::int32_t WinBonus(std::int32_t TicksLeft);  // 50 + TicksLeft
-std::int32_t DrawBoxStyle(std::mt19937& Generator);
+// A re-seed, then one of the eight styles.
+std::int32_t DrawBoxStyle(TRandomSource& Random);
 std::string BoxTileName(std::int32_t BoxStyle);          // "F5" .. "F12"
 std::string BoxOnTargetTileName(std::int32_t BoxStyle);  // "G1" .. "G8"
 
@@ -45,6 +46,6 @@ enum class VisitClock { Running, Full };
 VisitClock CountVisitTick(TBoxPushVisit& Visit);
 
 // The end of a visit, won or timed out: the other level next time, and a new box style.
-void EndVisit(TBoxPushVisit& Visit, std::mt19937& Generator);
+void EndVisit(TBoxPushVisit& Visit, TRandomSource& Random);
 
 }  // namespace boxpush

@@ -5,7 +5,6 @@
 
 #include "MatchState.h"
 #include "ScreenLayout.h"
-#include "TApplication.h"
 #include "TCanvas.h"
 #include "TResources.h"
 
@@ -80,17 +79,17 @@ void TForm2::FormCreate() {
     DrawNewBoxStyle();
 
     acak();
-    LevelSlot = 1;
+    Visit.LevelSlot = 1;
     Game.BoardReady = false;
     boxpush::MarkSnapshotsEmpty(Game);
 }
 
 void TForm2::FormActivate() {
-    TicksLeft = 20;
+    Visit.TicksLeft = boxpush::VisitTicks;
     ProgressBar1->SetPosition(ProgressBar1->Min());
     Shell.VisitStarted(TGame::BoxPush);
     ShowScore();
-    const int levelNumber = LevelOrder[LevelSlot - 1];
+    const int levelNumber = boxpush::LevelToPlay(Visit);
     ReportLoad(levelNumber, boxpush::BeginVisit(Game, LevelMapText(levelNumber)));
     MirrorUndoButton();
     dg->Invalidate();
@@ -105,10 +104,7 @@ void TForm2::FormClose() {
     TForm::FormClose();
 }
 
-void TForm2::acak() {
-    Application().Randomize();
-    LevelOrder = boxpush::acak(ProcessRandom());
-}
+void TForm2::acak() { Visit.LevelOrder = boxpush::acak(Shell.Random()); }
 
 void TForm2::LEVEL(int levelNumber) {
     ReportLoad(levelNumber, boxpush::LEVEL(Game, LevelMapText(levelNumber)));
@@ -173,29 +169,29 @@ void TForm2::RedrawCells(const boxpush::ChangedCells& cells) {
 }
 
 void TForm2::LevelSolved() {
-    LevelSlot = boxpush::ToggleLevelSlot(LevelSlot);
-    Shell.AddToScore(boxpush::WinBonus(TicksLeft));
+    Shell.AddToScore(boxpush::WinBonus(Visit.TicksLeft));
     ShowScore();
-    DrawNewBoxStyle();
-    Timer2->SetEnabled(false);
-    Shell.VisitEnded(TGame::BoxPush);
+    EndVisit();
 }
 
 void TForm2::Timer2Timer() {
     ProgressBar1->StepIt();
-    --TicksLeft;
-    if (ProgressBar1->Position() != ProgressBar1->Max())
+    if (boxpush::CountVisitTick(Visit) == boxpush::VisitClock::Running)
         return;
     ProgressBar1->SetPosition(ProgressBar1->Min());
-    TicksLeft = 20;
+    EndVisit();
+}
+
+// Won or timed out: the other level and a new box style next time, then the next game.
+void TForm2::EndVisit() {
+    boxpush::EndVisit(Visit, Shell.Random());
+    LoadBoxTiles();
     Timer2->SetEnabled(false);
-    LevelSlot = boxpush::ToggleLevelSlot(LevelSlot);
-    DrawNewBoxStyle();
     Shell.VisitEnded(TGame::BoxPush);
 }
 
 void TForm2::Button1Click() {
-    const int levelNumber = LevelOrder[LevelSlot - 1];
+    const int levelNumber = boxpush::LevelToPlay(Visit);
     ReportLoad(levelNumber, boxpush::PressReset(Game, LevelMapText(levelNumber)));
     MirrorUndoButton();
     dg->Invalidate();
@@ -214,14 +210,13 @@ void TForm2::Button3Click() {
 void TForm2::Timer1Timer() { Shell.ClockTicked(); }
 
 void TForm2::DrawNewBoxStyle() {
-    Application().Randomize();
-    BoxStyle = boxpush::DrawBoxStyle(ProcessRandom());
+    Visit.BoxStyle = boxpush::DrawBoxStyle(Shell.Random());
     LoadBoxTiles();
 }
 
 void TForm2::LoadBoxTiles() {
-    LoadPictureResource(TileSet[3], boxpush::BoxTileName(BoxStyle));
-    LoadPictureResource(TileSet[6], boxpush::BoxOnTargetTileName(BoxStyle));
+    LoadPictureResource(TileSet[3], boxpush::BoxTileName(Visit.BoxStyle));
+    LoadPictureResource(TileSet[6], boxpush::BoxOnTargetTileName(Visit.BoxStyle));
     dg->Invalidate();
 }
 

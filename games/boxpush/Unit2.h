@@ -45,10 +45,7 @@ class TForm2 : public TForm {
     TTimer* Timer2 = nullptr;  // the visit timer, 3000 ms
 
     boxpush::TBoxPushGame Game;
-    std::array<int, 2> LevelOrder{1, 2};  // entries 1 and 2 are elements 0 and 1
-    int LevelSlot = 1;
-    int BoxStyle = 0;
-    int TicksLeft = 20;
+    boxpush::TBoxPushVisit Visit;    // level order and slot, ticks left, box style
     std::array<TBitmap, 7> TileSet;  // one picture per cell code 0..6
 
   private:
@@ -58,6 +55,7 @@ class TForm2 : public TForm {
     void MirrorUndoButton();
     void GiveGridFocus();
     void LevelSolved();
+    void EndVisit();
     void DrawNewBoxStyle();
     void ReportLoad(int levelNumber, const boxpush::LoadOutcome& outcome);
     std::string LevelMapText(int levelNumber);

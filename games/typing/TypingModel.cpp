@@ -92,11 +92,11 @@ bool IsChosen(const std::vector<int>& Numbers, int Number) {
 
 }  // namespace
 
-TypingGame CreateTyping(TRandomSource& Random, SentenceBank Bank) {
+TTypingGame CreateTyping(TRandomSource& Random, SentenceBank Bank) {
     if (Bank.empty()) {
         throw std::invalid_argument("a sentence bank needs at least one sentence");
     }
-    TypingGame Game;
+    TTypingGame Game;
     Game.SentenceOrder = acak(Bank.size(), Random);
     Game.Bank = std::move(Bank);
     Game.SentencePointer = 0;
@@ -122,12 +122,12 @@ std::vector<int> acak(std::size_t SentenceCount, TRandomSource& Random) {
     return Order;
 }
 
-void AdvanceSentence(TypingGame& Game) {
+void AdvanceSentence(TTypingGame& Game) {
     const int Last = static_cast<int>(Game.SentenceOrder.size());
     Game.SentencePointer = Game.SentencePointer >= Last ? 1 : Game.SentencePointer + 1;
 }
 
-const std::string& SelectedSentence(const TypingGame& Game) {
+const std::string& SelectedSentence(const TTypingGame& Game) {
     const int BankPosition =
         Game.SentenceOrder.at(static_cast<std::size_t>(Game.SentencePointer - 1));
     return Game.Bank.at(static_cast<std::size_t>(BankPosition - 1));
@@ -160,7 +160,7 @@ SentencePuzzle buatsoal(const std::string& Sentence, TRandomSource& Random) {
     return Puzzle;
 }
 
-const SentencePuzzle& BuildNextPuzzle(TypingGame& Game, TRandomSource& Random) {
+const SentencePuzzle& BuildNextPuzzle(TTypingGame& Game, TRandomSource& Random) {
     AdvanceSentence(Game);
     Game.Puzzle = buatsoal(SelectedSentence(Game), Random);
     return Game.Puzzle;
@@ -208,18 +208,13 @@ int PartialCredit(const std::string& Typed, const std::string& CurrentSentence) 
     return Points;
 }
 
-AnswerOutcome Memo1KeyDown(TypingGame& Game, std::uint16_t Key, const std::string& MemoText,
-                           TRandomSource& Random) {
+AnswerOutcome SubmitAnswer(TTypingGame& Game, const std::string& Typed, TRandomSource& Random) {
     AnswerOutcome Outcome;
-    if (Key != EnterKey) {
-        return Outcome;
-    }
-    if (CheckAnswer(MemoText, Game.Puzzle.CurrentSentence) == AnswerVerdict::Wrong) {
-        Outcome.Result = AnswerKeyResult::WrongAnswer;
+    Outcome.Verdict = CheckAnswer(Typed, Game.Puzzle.CurrentSentence);
+    if (Outcome.Verdict == AnswerVerdict::Wrong) {
         Outcome.Hint = WrongAnswerHint;
         return Outcome;
     }
-    Outcome.Result = AnswerKeyResult::CorrectAnswer;
     Outcome.ScoreDelta = static_cast<int>(CharacterCount(Game.Puzzle.CurrentSentence));
     BuildNextPuzzle(Game, Random);
     return Outcome;

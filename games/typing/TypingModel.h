@@ -16,7 +16,6 @@ namespace typing {
 
 constexpr int ScrambledWordCount = 4;
 constexpr int ExchangesPerWord = 5;
-constexpr std::uint16_t EnterKey = 13;
 constexpr int AnswerCharacterLimit = 100;
 inline const std::string WrongAnswerHint =
     "Masih ada yang salah perhatikan penulisan setiap huruf.";
@@ -42,7 +41,7 @@ struct SentencePuzzle {
 };
 
 // What the screen keeps between visits, and the puzzle on screen.
-struct TypingGame {
+struct TTypingGame {
     SentenceBank Bank;
     std::vector<int> SentenceOrder;  // bank positions from 1, a permutation
     int SentencePointer = 0;         // 0 until the first puzzle, then a position in SentenceOrder
@@ -51,17 +50,17 @@ struct TypingGame {
 
 // Creation: the sentence order is shuffled once and the pointer is 0. An empty bank is refused
 // with std::invalid_argument.
-TypingGame CreateTyping(TRandomSource& Random, SentenceBank Bank = ShippedSentenceBank());
+TTypingGame CreateTyping(TRandomSource& Random, SentenceBank Bank = ShippedSentenceBank());
 
 // The order of SentenceCount sentences: re-seed, then as many exchanges as there are sentences,
 // each of two positions drawn from 1 to SentenceCount (two exchanges for the shipped bank).
 std::vector<int> acak(std::size_t SentenceCount, TRandomSource& Random);
 
 // The last position (or beyond) wraps to 1, anything else grows by one.
-void AdvanceSentence(TypingGame& Game);
+void AdvanceSentence(TTypingGame& Game);
 
 // The bank sentence the pointer selects; the pointer must have been advanced at least once.
-const std::string& SelectedSentence(const TypingGame& Game);
+const std::string& SelectedSentence(const TTypingGame& Game);
 
 // Builds the puzzle of one sentence. Draws four distinct word numbers, redrawing only the number
 // being drawn; a sentence of fewer than four words has all its words scrambled without drawing.
@@ -69,7 +68,7 @@ const std::string& SelectedSentence(const TypingGame& Game);
 SentencePuzzle buatsoal(const std::string& Sentence, TRandomSource& Random);
 
 // Start of a visit, and the step after a correct answer: advance, then build the puzzle.
-const SentencePuzzle& BuildNextPuzzle(TypingGame& Game, TRandomSource& Random);
+const SentencePuzzle& BuildNextPuzzle(TTypingGame& Game, TRandomSource& Random);
 
 // The characters of a UTF-8 text, one string each; a stray byte counts as one character.
 std::vector<std::string> SplitCharacters(const std::string& Text);
@@ -87,20 +86,16 @@ AnswerVerdict CheckAnswer(const std::string& Typed, const std::string& CurrentSe
 // the trimmed answer holds the sentence's character. The caller adds it to the match score.
 int PartialCredit(const std::string& Typed, const std::string& CurrentSentence);
 
-enum class AnswerKeyResult { OtherKey, WrongAnswer, CorrectAnswer };
-
-// What one key in the answer box asks the screen to update.
+// What a given answer asks the screen to update.
 struct AnswerOutcome {
-    AnswerKeyResult Result = AnswerKeyResult::OtherKey;
-    std::string Hint;    // the hint line's text after this key: empty unless the answer was wrong
+    AnswerVerdict Verdict = AnswerVerdict::Wrong;
+    std::string Hint;    // the hint line's text: the hint for a wrong answer, empty for a correct one
     int ScoreDelta = 0;  // the change of the match score; the screen adds it
-    // On CorrectAnswer: show the score, empty the answer box and show Game.Puzzle, the next one.
+    // On Correct: show the score, empty the answer box and show Game.Puzzle, the next one.
 };
 
-// A key in the answer box. Every key empties the hint; Enter checks MemoText. A correct answer
-// earns its length in characters and brings the next puzzle at once, within the same visit.
-// Other keys act on the answer box as usual: the screen passes them on.
-AnswerOutcome Memo1KeyDown(TypingGame& Game, std::uint16_t Key, const std::string& MemoText,
-                           TRandomSource& Random);
+// The pupil gives the typed text as the answer. A correct answer earns its length in characters
+// and brings the next puzzle at once, within the same visit.
+AnswerOutcome SubmitAnswer(TTypingGame& Game, const std::string& Typed, TRandomSource& Random);
 
 }  // namespace typing

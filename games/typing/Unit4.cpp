@@ -17,8 +17,7 @@ constexpr TColor HintGreen = RGB(0, 128, 0);
 
 }  // namespace
 
-TForm4::TForm4(TApplication& app, TMatchShell& shell)
-    : TForm(app), Shell(shell), random_(ProcessRandom(), [&app](std::mt19937&) { app.Randomize(); }) {}
+TForm4::TForm4(TApplication& app, TMatchShell& shell) : TForm(app), Shell(shell) {}
 
 void TForm4::FormCreate() {
     Image1 = AddStageImage(*this, "Form4", RGB(214, 236, 255));
@@ -74,7 +73,7 @@ void TForm4::FormCreate() {
     };
 
     // acak; the pointer starts at 0.
-    Game = typing::CreateTyping(random_, ListBox1->Items);
+    Game = typing::CreateTyping(Shell.Random(), ListBox1->Items);
 }
 
 void TForm4::FormActivate() {
@@ -83,7 +82,7 @@ void TForm4::FormActivate() {
     Label1->SetCaption("");
     Label2->SetCaption("");
     RichEdit1->Clear();
-    typing::BuildNextPuzzle(Game, random_);
+    typing::BuildNextPuzzle(Game, Shell.Random());
     ShowPuzzle();
     Memo1->Clear();
     Memo1->SetFocus();
@@ -96,10 +95,15 @@ void TForm4::FormClick() { Memo1->SetFocus(); }
 
 void TForm4::Memo1KeyDown(int& key, TShiftState shift) {
     (void)shift;  // the modifiers are not looked at
+    // Every key takes the hint away; Enter gives the answer, the other keys edit it as usual.
+    if (key != VK_RETURN) {
+        Label2->SetCaption("");
+        return;
+    }
     const typing::AnswerOutcome outcome =
-        typing::Memo1KeyDown(Game, static_cast<std::uint16_t>(key), Memo1->Text(), random_);
+        typing::SubmitAnswer(Game, Memo1->Text(), Shell.Random());
     Label2->SetCaption(outcome.Hint);
-    if (outcome.Result != typing::AnswerKeyResult::CorrectAnswer) return;
+    if (outcome.Verdict != typing::AnswerVerdict::Correct) return;
     Shell.AddToScore(outcome.ScoreDelta);
     ShowScore();
     Label1->SetCaption("");

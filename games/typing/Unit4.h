@@ -3,7 +3,6 @@
 
 #include "MatchShell.h"
 #include "Messages.h"
-#include "RandomSource.h"
 #include "TForm.h"
 #include "TImage.h"
 #include "TLabel.h"
@@ -40,7 +39,7 @@ public:
     TListBox* ListBox1 = nullptr;  // hidden: the sentence bank
     TTimer* Timer1 = nullptr;    // the visit timer, 3000 ms
 
-    typing::TypingGame Game;
+    typing::TTypingGame Game;
 
     static constexpr TColor Red = 255;  // the scrambled words
     static constexpr TColor Black = 0;  // everything else in the puzzle line
@@ -51,7 +50,6 @@ private:
     void ShowScore();
 
     TMatchShell& Shell;
-    typing::TGeneratorSource random_;
 };
 
 extern TForm4* Form4;

@@ -1,7 +1,6 @@
 // The word-guessing screen: lays out its stage, turns keys and clicks into guesses, runs its visit.
 #include "Unit3.h"
 
-#include <cstdint>
 #include <filesystem>
 #include <system_error>
 
@@ -33,10 +32,8 @@ std::string LetterLabelName(char letter) {
     return std::string(1, letter);
 }
 
-// A key code as the model takes it; anything out of range cannot be a letter or Space.
-std::uint16_t ModelKey(int key) {
-    return key >= 0 && key <= 0xFFFF ? static_cast<std::uint16_t>(key) : 0;
-}
+// The letter keys send their upper-case code whatever the shift state; no other key is a guess.
+bool IsLetterKey(int key) { return key >= 'A' && key <= 'Z'; }
 
 // The input boxes only pass keys on: typed text is thrown away as soon as it arrives.
 void KeepEmpty(TControl* sender) {
@@ -165,9 +162,8 @@ void TForm3::FormCreate() {
     Timer1 = AddTimer(3000);
     Timer1->OnTimer = [this] { Timer1Timer(); };
 
-    // acak seeds from the clock before its draws; the pointer starts at 1.
-    Application().Randomize();
-    Game = wordguess::CreateWordGuess(ProcessRandom());
+    // acak; the pointer starts at 1.
+    Game = wordguess::CreateWordGuess(Shell.Random());
 }
 
 void TForm3::FormActivate() {
@@ -185,13 +181,13 @@ void TForm3::FormDestroy() { TFontEngine::Instance().RemovePrivateFont(patternFo
 
 void TForm3::Edit1KeyDown(int& key, TShiftState shift) {
     (void)shift;  // either case is the same key
-    ShowOutcome(wordguess::Edit1KeyDown(Game, ModelKey(key)));
+    if (IsLetterKey(key)) ShowOutcome(wordguess::GuessLetter(Game, static_cast<char>(key)));
     Edit1->Clear();
 }
 
 void TForm3::Edit2KeyDown(int& key, TShiftState shift) {
     (void)shift;
-    const auto view = wordguess::Edit2KeyDown(Game, ModelKey(key));
+    const auto view = key == VK_SPACE ? wordguess::AskNextQuestion(Game) : std::nullopt;
     Edit2->Clear();
     if (!view) return;
     ClearQuestionArea();

@@ -50,7 +50,7 @@ public:
     TListBox* ListBox3 = nullptr;       // hidden: descriptions
     TTimer* Timer1 = nullptr;           // the visit timer, 3000 ms
 
-    wordguess::WordGuessGame Game;
+    wordguess::TWordGuessGame Game;
 
     static constexpr TColor Red = 255;  // the wrong marks
 

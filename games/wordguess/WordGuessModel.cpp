@@ -1,6 +1,7 @@
 // The word-guessing game's rules, free of any screen or toolkit.
 #include "WordGuessModel.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -23,12 +24,12 @@ bool IsGuessableLetter(char Character) {
     return Character >= 'A' && Character <= 'Z';
 }
 
-const QuestionEntry& CurrentQuestion(const WordGuessGame& Game) {
+const QuestionEntry& CurrentQuestion(const TWordGuessGame& Game) {
     return Game.Bank.at(static_cast<std::size_t>(CurrentEntry(Game) - 1));
 }
 
 // Solved and lost alike: the question closes and its description and picture are shown.
-void FinishQuestion(WordGuessGame& Game, GuessOutcome& Outcome) {
+void FinishQuestion(TWordGuessGame& Game, GuessOutcome& Outcome) {
     Game.GuessingOpen = false;
     Game.QuestionFinished = true;
     const QuestionEntry& Entry = CurrentQuestion(Game);
@@ -36,7 +37,7 @@ void FinishQuestion(WordGuessGame& Game, GuessOutcome& Outcome) {
     Outcome.RewardPicture = Entry.RewardPicture;
 }
 
-void ResetGuessState(WordGuessGame& Game) {
+void ResetGuessState(TWordGuessGame& Game) {
     awal(Game);
     Game.WrongCount = 0;
     Game.GuessingOpen = true;
@@ -44,40 +45,45 @@ void ResetGuessState(WordGuessGame& Game) {
 
 }  // namespace
 
-bool WordGuessGame::operator==(const WordGuessGame& Other) const {
+bool TWordGuessGame::operator==(const TWordGuessGame& Other) const {
     return Bank == Other.Bank && Order == Other.Order && QuestionPointer == Other.QuestionPointer &&
            CurrentAnswer == Other.CurrentAnswer && Pattern == Other.Pattern &&
            LetterAvailable == Other.LetterAvailable && WrongCount == Other.WrongCount &&
            GuessingOpen == Other.GuessingOpen && QuestionFinished == Other.QuestionFinished;
 }
 
-WordGuessGame CreateWordGuess(std::mt19937& Generator, QuestionBank Bank) {
+TWordGuessGame CreateWordGuess(TRandomSource& Random, QuestionBank Bank) {
     if (Bank.size() < static_cast<std::size_t>(QuestionsInOrder)) {
         throw std::invalid_argument("a question bank needs at least five entries");
     }
-    WordGuessGame Game;
+    TWordGuessGame Game;
     Game.Bank = std::move(Bank);
-    Game.Order = acak(Generator);
+    Game.Order = acak(Random);
     Game.QuestionPointer = 1;
     return Game;
 }
 
-QuestionOrder acak(std::mt19937& Generator) {
+QuestionOrder acak(TRandomSource& Random) {
     QuestionOrder Order{1, 2, 3, 4, 5};
-    std::uniform_int_distribution<int> DrawPosition(1, QuestionsInOrder);
+    // A draw kept inside 1..5, so that no source can make an exchange reach outside the order.
+    const auto DrawPosition = [&Random] {
+        return static_cast<std::size_t>(
+            std::clamp(Random.DrawFromOneTo(QuestionsInOrder), 1, QuestionsInOrder) - 1);
+    };
+    Random.Reseed();
     for (int Exchange = 0; Exchange < 5; ++Exchange) {
-        const int First = DrawPosition(Generator);
-        const int Second = DrawPosition(Generator);
-        std::swap(Order[First - 1], Order[Second - 1]);
+        const std::size_t First = DrawPosition();
+        const std::size_t Second = DrawPosition();
+        std::swap(Order[First], Order[Second]);
     }
     return Order;
 }
 
-void AdvanceQuestion(WordGuessGame& Game) {
+void AdvanceQuestion(TWordGuessGame& Game) {
     Game.QuestionPointer = Game.QuestionPointer >= QuestionsInOrder ? 1 : Game.QuestionPointer + 1;
 }
 
-int CurrentEntry(const WordGuessGame& Game) {
+int CurrentEntry(const TWordGuessGame& Game) {
     return Game.Order.at(static_cast<std::size_t>(Game.QuestionPointer - 1));
 }
 
@@ -101,12 +107,12 @@ int PatternTopOffset(std::size_t CharacterCount) {
     return 345;
 }
 
-void awal(WordGuessGame& Game) {
+void awal(TWordGuessGame& Game) {
     Game.LetterAvailable.fill(true);
     Game.QuestionFinished = false;
 }
 
-QuestionView buatsoal(WordGuessGame& Game) {
+QuestionView buatsoal(TWordGuessGame& Game) {
     // One round at most: a bank where every asked entry is skipped must not hang the game.
     for (int Step = 0; Step < QuestionsInOrder && CurrentQuestion(Game).Category == SkippedCategory;
          ++Step) {
@@ -119,25 +125,25 @@ QuestionView buatsoal(WordGuessGame& Game) {
                         PatternTopOffset(CodePointCount(Game.Pattern))};
 }
 
-QuestionView StartVisit(WordGuessGame& Game) {
+QuestionView StartVisit(TWordGuessGame& Game) {
     ResetGuessState(Game);
     return buatsoal(Game);
 }
 
-GuessOutcome Edit1KeyDown(WordGuessGame& Game, std::uint16_t Key) {
-    if (!Game.GuessingOpen || Key < 'A' || Key > 'Z') {
+GuessOutcome GuessLetter(TWordGuessGame& Game, char Letter) {
+    if (!Game.GuessingOpen || !IsGuessableLetter(Letter)) {
         return GuessOutcome{GuessResult::Ignored, 0, Game.Pattern, 0, 0, {}, {}};
     }
-    const std::size_t LetterIndex = static_cast<std::size_t>(Key - 'A');
+    const std::size_t LetterIndex = static_cast<std::size_t>(Letter - 'A');
     if (!Game.LetterAvailable[LetterIndex]) {
         return GuessOutcome{GuessResult::Ignored, 0, Game.Pattern, 0, 0, {}, {}};
     }
-    GuessOutcome Outcome = cekhuruf(Game, static_cast<char>(Key));
+    GuessOutcome Outcome = cekhuruf(Game, Letter);
     Game.LetterAvailable[LetterIndex] = false;
     return Outcome;
 }
 
-GuessOutcome cekhuruf(WordGuessGame& Game, char Letter) {
+GuessOutcome cekhuruf(TWordGuessGame& Game, char Letter) {
     GuessOutcome Outcome;
     if (!IsGuessableLetter(Letter)) {
         Outcome.Pattern = Game.Pattern;
@@ -173,20 +179,20 @@ GuessOutcome cekhuruf(WordGuessGame& Game, char Letter) {
     return Outcome;
 }
 
-QuestionView NextQuestion(WordGuessGame& Game) {
+QuestionView NextQuestion(TWordGuessGame& Game) {
     ResetGuessState(Game);
     AdvanceQuestion(Game);
     return buatsoal(Game);
 }
 
-std::optional<QuestionView> Edit2KeyDown(WordGuessGame& Game, std::uint16_t Key) {
-    if (Key != SpaceKey || !Game.QuestionFinished) {
+std::optional<QuestionView> AskNextQuestion(TWordGuessGame& Game) {
+    if (!Game.QuestionFinished) {
         return std::nullopt;
     }
     return NextQuestion(Game);
 }
 
-void EndVisit(WordGuessGame& Game) {
+void EndVisit(TWordGuessGame& Game) {
     // Both input boxes are disabled from here until the next visit starts.
     Game.GuessingOpen = false;
     Game.QuestionFinished = false;

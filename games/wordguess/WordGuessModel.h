@@ -5,10 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <random>
 #include <string>
 
 #include "QuestionBank.h"
+#include "RandomSource.h"
 
 namespace wordguess {
 
@@ -16,13 +16,12 @@ constexpr int QuestionsInOrder = 5;
 constexpr int WrongGuessesAllowed = 7;
 constexpr int SolvedBonus = 50;
 constexpr int WrongGuessPenalty = 3;
-constexpr std::uint16_t SpaceKey = 32;
 
 // Bank entry numbers (1 to 5) in the order they are asked. Position p (1 to 5) is element p - 1.
 using QuestionOrder = std::array<int, QuestionsInOrder>;
 
 // Everything the screen keeps between and during visits. A plain value: copy it to try a move.
-struct WordGuessGame {
+struct TWordGuessGame {
     QuestionBank Bank;
     QuestionOrder Order{1, 2, 3, 4, 5};
     int QuestionPointer = 1;  // position in Order of the question on screen
@@ -33,7 +32,7 @@ struct WordGuessGame {
     bool GuessingOpen = false;
     bool QuestionFinished = false;
 
-    bool operator==(const WordGuessGame& Other) const;
+    bool operator==(const TWordGuessGame& Other) const;
 };
 
 // What the screen shows for a freshly built question.
@@ -70,17 +69,17 @@ struct GuessOutcome {
 
 // Creation: the question order is shuffled once (acak) and the pointer starts at 1.
 // The bank needs at least five entries; a shorter one is refused with std::invalid_argument.
-WordGuessGame CreateWordGuess(std::mt19937& Generator, QuestionBank Bank = ShippedQuestionBank());
+TWordGuessGame CreateWordGuess(TRandomSource& Random, QuestionBank Bank = ShippedQuestionBank());
 
-// Five random transpositions of 1..5, each drawing two positions from 1 to 5. Deliberately not a
-// uniform shuffle: the game has always dealt its questions this way.
-QuestionOrder acak(std::mt19937& Generator);
+// A re-seed, then five random transpositions of 1..5, each drawing two positions from 1 to 5.
+// Deliberately not a uniform shuffle: the game has always dealt its questions this way.
+QuestionOrder acak(TRandomSource& Random);
 
 // 5 (or more) wraps to 1, anything else grows by one.
-void AdvanceQuestion(WordGuessGame& Game);
+void AdvanceQuestion(TWordGuessGame& Game);
 
 // The bank entry number of the question at the pointer.
-int CurrentEntry(const WordGuessGame& Game);
+int CurrentEntry(const TWordGuessGame& Game);
 
 // A space for a space, "-" for a letter to guess; any other character cannot be typed on the
 // letter keys, so it is shown from the start and never blocks a solution.
@@ -90,34 +89,35 @@ std::string MakePattern(const std::string& Answer);
 int PatternTopOffset(std::size_t CharacterCount);
 
 // Makes every letter guessable again and clears QuestionFinished (the screen shows all 26 labels).
-void awal(WordGuessGame& Game);
+void awal(TWordGuessGame& Game);
 
 // Builds the question at the pointer, passing over entries of the skipped category. The skip stops
 // after one full round, so a bank made only of such entries shows the entry it started at.
-QuestionView buatsoal(WordGuessGame& Game);
+QuestionView buatsoal(TWordGuessGame& Game);
 
 // Start of a visit: fresh guess state and the question at the pointer, which is not advanced.
 // The screen also hides the wrong marks and the button, clears the description, shows the
 // placeholder picture, enables the letter box and starts the visit timer.
-QuestionView StartVisit(WordGuessGame& Game);
+QuestionView StartVisit(TWordGuessGame& Game);
 
-// A key on the letter box, by virtual-key code: only 65 to 90, each letter once per question,
-// and only while guessing is open. The screen clears the box's text whatever the outcome.
-GuessOutcome Edit1KeyDown(WordGuessGame& Game, std::uint16_t Key);
+// The pupil guesses a letter: only A to Z count, each once per question and only while guessing
+// is open; anything else is ignored.
+GuessOutcome GuessLetter(TWordGuessGame& Game, char Letter);
 
-// Checks one upper-case letter A to Z against the answer and scores it.
-// Edit1KeyDown is the way in for keys; this does not look at LetterAvailable.
-GuessOutcome cekhuruf(WordGuessGame& Game, char Letter);
+// Checks one upper-case letter A to Z against the answer and scores it. GuessLetter is the way in
+// for the pupil's guesses; this does not look at LetterAvailable.
+GuessOutcome cekhuruf(TWordGuessGame& Game, char Letter);
 
 // The next question: fresh guess state, pointer advanced, question built. The screen clears the
 // description, shows the placeholder, moves the input to the letter box and hides the button.
-QuestionView NextQuestion(WordGuessGame& Game);
+QuestionView NextQuestion(TWordGuessGame& Game);
 
-// A key on the Space box: Space after a question ended runs NextQuestion; anything else is ignored.
-std::optional<QuestionView> Edit2KeyDown(WordGuessGame& Game, std::uint16_t Key);
+// The pupil asks for the next question: once the question has ended this is NextQuestion;
+// before that it is ignored.
+std::optional<QuestionView> AskNextQuestion(TWordGuessGame& Game);
 
 // End of the visit (the 20th timer tick): no more input, and the pointer moves on, so the next
 // visit opens with the following question whether or not this one was finished.
-void EndVisit(WordGuessGame& Game);
+void EndVisit(TWordGuessGame& Game);
 
 }  // namespace wordguess

@@ -20,7 +20,7 @@ int KeyOf(char c) {
     }
 }
 
-int LevelPlayed() { return Form2->LevelOrder[Form2->LevelSlot - 1]; }
+int LevelPlayed() { return Form2->Visit.LevelOrder[Form2->Visit.LevelSlot - 1]; }
 
 // Every cell of the board on screen shows the tile of its code, pixel for pixel.
 void ExpectScreenMatchesBoard(const TBitmap& screen, const std::string& when) {
@@ -59,7 +59,7 @@ TEST(BoxPushScreen, EachLevelIsSolvedByItsKeysAndTheBonusFallsWithTheTicks) {
     Solve(run, SolutionOf[firstLevel], true);
     EXPECT_EQ(VisibleForm(), Form3) << "solving hands over to word guessing";
     EXPECT_EQ(MatchState.MatchScore, 70) << "solved before the first tick";
-    EXPECT_EQ(Form2->LevelSlot, 2);
+    EXPECT_EQ(Form2->Visit.LevelSlot, 2);
 
     run.drive.Advance(120000);  // word guessing and typing, with nothing typed
     ASSERT_EQ(VisibleForm(), Form2);
@@ -80,7 +80,7 @@ TEST(BoxPushScreen, TheTwentiethTickScoresNothingAndTheNextVisitPlaysTheOtherLev
     run.drive.Advance(19 * 3000);
     EXPECT_EQ(VisibleForm(), Form2);
     EXPECT_EQ(Form2->ProgressBar1->Position(), 19);
-    EXPECT_EQ(Form2->TicksLeft, 1);
+    EXPECT_EQ(Form2->Visit.TicksLeft, 1);
     run.drive.Advance(3000);
     EXPECT_EQ(VisibleForm(), Form3);
     EXPECT_EQ(MatchState.MatchScore, 0);
@@ -103,7 +103,7 @@ TEST(BoxPushScreen, ResetRestartsTheLevelButKeepsTheBarAndTheFallingBonus) {
     EXPECT_EQ(Form2->Game.Board, start.Board);
     EXPECT_FALSE(Form2->Button3->Enabled());
     EXPECT_EQ(Form2->ProgressBar1->Position(), 3);
-    EXPECT_EQ(Form2->TicksLeft, 17);
+    EXPECT_EQ(Form2->Visit.TicksLeft, 17);
     ExpectScreenMatchesBoard(run.drive.Screen(), "after RESET");
     // The arrows work at once, without a click on the board.
     run.drive.Key(VK_RIGHT);

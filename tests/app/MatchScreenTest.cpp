@@ -71,8 +71,8 @@ TEST(Match, RotatesThroughTheThreeGamesEverySixtySeconds) {
 TEST(Match, LevelsAlternateAcrossVisits) {
     TGameRun run;
     run.Start();
-    const int first = Form2->LevelOrder[0];
-    const int second = Form2->LevelOrder[1];
+    const int first = Form2->Visit.LevelOrder[0];
+    const int second = Form2->Visit.LevelOrder[1];
     EXPECT_NE(first, second);
     const int targetsOf[] = {0, 2, 3};  // TES1 has two targets, TES2 three
     EXPECT_EQ(Form2->Game.TargetCount, targetsOf[first]);
@@ -86,10 +86,10 @@ TEST(Match, BoxTilesAlwaysComeInMatchingPairs) {
     run.Start();
     for (int visit = 0; visit < 3; ++visit) {
         TBitmap box, boxInBasket;
-        ASSERT_TRUE(box.LoadFromResource("F" + std::to_string(5 + Form2->BoxStyle), nullptr));
-        ASSERT_TRUE(boxInBasket.LoadFromResource("G" + std::to_string(1 + Form2->BoxStyle), nullptr));
-        EXPECT_TRUE(Form2->TileSet[3] == box) << "style " << Form2->BoxStyle;
-        EXPECT_TRUE(Form2->TileSet[6] == boxInBasket) << "style " << Form2->BoxStyle;
+        ASSERT_TRUE(box.LoadFromResource("F" + std::to_string(5 + Form2->Visit.BoxStyle), nullptr));
+        ASSERT_TRUE(boxInBasket.LoadFromResource("G" + std::to_string(1 + Form2->Visit.BoxStyle), nullptr));
+        EXPECT_TRUE(Form2->TileSet[3] == box) << "style " << Form2->Visit.BoxStyle;
+        EXPECT_TRUE(Form2->TileSet[6] == boxInBasket) << "style " << Form2->Visit.BoxStyle;
         run.drive.Advance(180000);
     }
 }

@@ -63,7 +63,7 @@ TEST(TypingScreen, VisitStartsWithTheFirstSentenceScrambledAndTheAnswerBoxFocuse
     TTypingRun run;
     run.ReachTyping();
     EXPECT_EQ(MatchState.CurrentGameTag, "ketik");
-    const typing::TypingGame& game = Form4->Game;
+    const typing::TTypingGame& game = Form4->Game;
     EXPECT_EQ(run.Sentence(), game.Bank[static_cast<std::size_t>(game.SentenceOrder[0] - 1)]);
     EXPECT_EQ(Form4->RichEdit1->Text(), game.Puzzle.DisplayLine);
     EXPECT_EQ(Form4->Label1->Caption(), game.Puzzle.DisplayLine);

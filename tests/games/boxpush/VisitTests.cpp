@@ -4,6 +4,7 @@
 #include <set>
 
 #include "BoxPushVisit.h"
+#include "ScriptedSource.h"
 
 namespace boxpush {
 namespace {
@@ -12,8 +13,8 @@ TEST(LevelOrder, AcakKeepsBothLevelsAndReachesBothOrders) {
     std::set<LevelOrderList> Seen;
     for (unsigned Seed = 0; Seed < 50; ++Seed) {
         std::mt19937 Generator(Seed);
-        LevelOrderList Order{2, 2};
-        acak(Order, Generator);
+        TGeneratorSource Random(Generator);
+        const LevelOrderList Order = acak(Random);
         EXPECT_TRUE((Order == LevelOrderList{1, 2} || Order == LevelOrderList{2, 1}));
         Seen.insert(Order);
     }
@@ -24,10 +25,11 @@ TEST(LevelOrder, TheSlotAlternatesSoVisitsAlternateLevels) {
     TBoxPushVisit Visit;
     Visit.LevelOrder = {2, 1};
     std::mt19937 Generator(7);
+    TGeneratorSource Random(Generator);
     std::vector<int> Played;
     for (int VisitNumber = 0; VisitNumber < 4; ++VisitNumber) {
         Played.push_back(LevelToPlay(Visit));
-        EndVisit(Visit, Generator);
+        EndVisit(Visit, Random);
     }
     EXPECT_EQ(Played, (std::vector<int>{2, 1, 2, 1}));
     EXPECT_EQ(ToggleLevelSlot(1), 2);
@@ -48,9 +50,10 @@ TEST(VisitClock, TheTwentiethTickEndsTheVisitAndTheBonusFalls) {
 
 TEST(BoxStyle, DrawsEveryStyleAndPairsTheTilesOfOneItem) {
     std::mt19937 Generator(3);
+    TGeneratorSource Random(Generator);
     std::set<int> Styles;
     for (int Draw = 0; Draw < 400; ++Draw) {
-        const int Style = DrawBoxStyle(Generator);
+        const int Style = DrawBoxStyle(Random);
         ASSERT_GE(Style, 0);
         ASSERT_LT(Style, BoxStyleCount);
         Styles.insert(Style);
@@ -61,6 +64,23 @@ TEST(BoxStyle, DrawsEveryStyleAndPairsTheTilesOfOneItem) {
     for (std::size_t Index = 0; Index < 3; ++Index) {
         EXPECT_EQ(BoxTileName(PairStyles[Index]), Pairs[Index].first);
         EXPECT_EQ(BoxOnTargetTileName(PairStyles[Index]), Pairs[Index].second);
+    }
+}
+
+TEST(Draws, EachSeriesStartsWithAReseed) {
+    struct Case {
+        const char* Name;
+        void (*Draw)(TRandomSource&);
+    };
+    const Case Cases[] = {
+        {"level order", [](TRandomSource& Random) { acak(Random); }},
+        {"box style", [](TRandomSource& Random) { DrawBoxStyle(Random); }},
+    };
+    for (const Case& Each : Cases) {
+        TScriptedSource Random;
+        Each.Draw(Random);
+        EXPECT_EQ(Random.Reseeds, 1) << Each.Name;
+        EXPECT_FALSE(Random.DrewBeforeReseed) << Each.Name;
     }
 }
 

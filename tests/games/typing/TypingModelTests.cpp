@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ScriptedSource.h"
 #include "TypingModel.h"
 
 namespace typing {
@@ -14,41 +15,6 @@ namespace {
 
 const std::string FirstSentence = "Kulit kalian yang paling tipis ada di kelopak mata";
 const std::string SecondSentence = "Macan adalah anggota terbesar dalam keluarga kucing";
-
-// What a scripted source hands out once its script is used up.
-enum class AfterScript {
-    Ones,     // 1 for ever, which leaves every letter in place
-    CountUp,  // 1, 2, 3, ... wrapped into 1..K, so that distinct word numbers always come
-};
-
-// Hands out the scripted draws in order, then the AfterScript values.
-class TScriptedSource final : public TRandomSource {
-  public:
-    explicit TScriptedSource(std::deque<int> Draws = {}, AfterScript Then = AfterScript::Ones)
-        : Draws(std::move(Draws)), Then(Then) {}
-
-    void Reseed() override { ++Reseeds; }
-    int DrawFromOneTo(int K) override {
-        if (++DrawCount > 10000) {
-            throw std::runtime_error("the model keeps drawing");
-        }
-        if (Draws.empty()) {
-            return Then == AfterScript::Ones ? 1 : (CountUp++ % K) + 1;
-        }
-        const int Draw = Draws.front();
-        Draws.pop_front();
-        EXPECT_LE(Draw, K) << "scripted draw out of range";
-        return Draw;
-    }
-
-    int Reseeds = 0;
-
-  private:
-    std::deque<int> Draws;
-    AfterScript Then;
-    int DrawCount = 0;
-    int CountUp = 0;
-};
 
 std::vector<std::string> SplitAtSpaces(const std::string& Text) {
     std::vector<std::string> Parts(1);
@@ -196,13 +162,14 @@ TEST(TypingPuzzle, ReseedsBeforeTheWordDrawsAndBeforeEveryExchange) {
     TScriptedSource Random({}, AfterScript::CountUp);
     buatsoal(FirstSentence, Random);
     EXPECT_EQ(Random.Reseeds, 1 + 4 * ExchangesPerWord);
+    EXPECT_FALSE(Random.DrewBeforeReseed);
 }
 
 TEST(TypingOrder, AlternatesAndStartsWithTheFirstEntry) {
     for (unsigned Seed = 0; Seed < 50; ++Seed) {
         std::mt19937 Generator(Seed);
         TGeneratorSource Random(Generator);
-        TypingGame Game = CreateTyping(Random);
+        TTypingGame Game = CreateTyping(Random);
         ASSERT_EQ(Game.SentencePointer, 0);
         ASSERT_TRUE(Game.Puzzle.CurrentSentence.empty());
         std::vector<int> Sorted = Game.SentenceOrder;
@@ -222,12 +189,13 @@ TEST(TypingOrder, AlternatesAndStartsWithTheFirstEntry) {
     TScriptedSource Swap({1, 2, 1, 1});
     EXPECT_EQ(acak(2, Swap), (std::vector<int>{2, 1}));
     EXPECT_EQ(Swap.Reseeds, 1);
+    EXPECT_FALSE(Swap.DrewBeforeReseed);
 }
 
 TEST(TypingOrder, RefusesAnEmptyBank) {
     TScriptedSource Random({}, AfterScript::CountUp);
     EXPECT_THROW(CreateTyping(Random, {}), std::invalid_argument);
-    TypingGame Single = CreateTyping(Random, {"Satu kalimat saja di sini"});
+    TTypingGame Single = CreateTyping(Random, {"Satu kalimat saja di sini"});
     EXPECT_EQ(BuildNextPuzzle(Single, Random).CurrentSentence, "Satu kalimat saja di sini");
     EXPECT_EQ(BuildNextPuzzle(Single, Random).CurrentSentence, "Satu kalimat saja di sini");
 }
@@ -250,39 +218,32 @@ TEST(TypingAnswer, TrimsOnlyTheEnds) {
     }
 }
 
-TEST(TypingAnswer, EnterChecksExactlyAndCorrectAnswersScoreTheirLength) {
+TEST(TypingAnswer, IsCheckedExactlyAndCorrectAnswersScoreTheirLength) {
     struct Case {
         const char* Name;
-        std::uint16_t Key;
         std::string Typed;
-        AnswerKeyResult Result;
+        AnswerVerdict Verdict;
         int ScoreDelta;
     };
     const std::vector<Case> Cases = {
-        {"spaces around", EnterKey, "  " + FirstSentence + " \r\n", AnswerKeyResult::CorrectAnswer,
-         50},
-        {"lower-case first letter", EnterKey, "kulit kalian yang paling tipis ada di kelopak mata",
-         AnswerKeyResult::WrongAnswer, 0},
-        {"two spaces inside", EnterKey, "Kulit  kalian yang paling tipis ada di kelopak mata",
-         AnswerKeyResult::WrongAnswer, 0},
-        {"empty box", EnterKey, "", AnswerKeyResult::WrongAnswer, 0},
-        {"another key", 'K', FirstSentence, AnswerKeyResult::OtherKey, 0},
+        {"spaces around", "  " + FirstSentence + " \r\n", AnswerVerdict::Correct, 50},
+        {"lower-case first letter", "kulit kalian yang paling tipis ada di kelopak mata",
+         AnswerVerdict::Wrong, 0},
+        {"two spaces inside", "Kulit  kalian yang paling tipis ada di kelopak mata",
+         AnswerVerdict::Wrong, 0},
+        {"empty box", "", AnswerVerdict::Wrong, 0},
     };
     for (const Case& Each : Cases) {
         // The order swapped and swapped back, then word numbers counting up.
         TScriptedSource Random({1, 2, 1, 2}, AfterScript::CountUp);
-        TypingGame Game = CreateTyping(Random);
+        TTypingGame Game = CreateTyping(Random);
         BuildNextPuzzle(Game, Random);
         ASSERT_EQ(Game.Puzzle.CurrentSentence, FirstSentence);
-        int MatchScore = -5;
-        const AnswerOutcome Outcome = Memo1KeyDown(Game, Each.Key, Each.Typed, Random);
-        MatchScore += Outcome.ScoreDelta;
-        EXPECT_EQ(Outcome.Result, Each.Result) << Each.Name;
+        const AnswerOutcome Outcome = SubmitAnswer(Game, Each.Typed, Random);
+        EXPECT_EQ(Outcome.Verdict, Each.Verdict) << Each.Name;
         EXPECT_EQ(Outcome.ScoreDelta, Each.ScoreDelta) << Each.Name;
-        EXPECT_EQ(MatchScore, -5 + Each.ScoreDelta) << Each.Name;
-        const bool Wrong = Each.Result == AnswerKeyResult::WrongAnswer;
-        EXPECT_EQ(Outcome.Hint, Wrong ? WrongAnswerHint : "") << Each.Name;
-        const bool Correct = Each.Result == AnswerKeyResult::CorrectAnswer;
+        const bool Correct = Each.Verdict == AnswerVerdict::Correct;
+        EXPECT_EQ(Outcome.Hint, Correct ? "" : WrongAnswerHint) << Each.Name;
         EXPECT_EQ(Game.Puzzle.CurrentSentence, Correct ? SecondSentence : FirstSentence)
             << Each.Name;
     }

@@ -6,14 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "ScriptedSource.h"
 #include "WordGuessModel.h"
 
 namespace wordguess {
 namespace {
 
 // A game over the given bank with the unshuffled order, as creation leaves it before acak.
-WordGuessGame GameWithOrder(QuestionBank Bank, QuestionOrder Order = {1, 2, 3, 4, 5}) {
-    WordGuessGame Game;
+TWordGuessGame GameWithOrder(QuestionBank Bank, QuestionOrder Order = {1, 2, 3, 4, 5}) {
+    TWordGuessGame Game;
     Game.Bank = std::move(Bank);
     Game.Order = Order;
     Game.QuestionPointer = 1;
@@ -30,10 +31,10 @@ QuestionBank BankOfAnswers(const std::vector<std::string>& Answers) {
 }
 
 // Presses the letters of Keys one by one and returns the last outcome.
-GuessOutcome Press(WordGuessGame& Game, const std::string& Keys, int& MatchScore) {
+GuessOutcome Press(TWordGuessGame& Game, const std::string& Keys, int& MatchScore) {
     GuessOutcome Last;
     for (char Key : Keys) {
-        Last = Edit1KeyDown(Game, static_cast<std::uint16_t>(Key));
+        Last = GuessLetter(Game, Key);
         MatchScore += Last.ScoreDelta;
     }
     return Last;
@@ -58,7 +59,7 @@ TEST(WordGuessPattern, HidesLettersAndPlacesByLength) {
         {"Ibu KOTA", "-bu ----", 345},
     };
     for (const Case& Each : Cases) {
-        WordGuessGame Game = GameWithOrder(BankOfAnswers({Each.Answer, "B", "C", "D", "E"}));
+        TWordGuessGame Game = GameWithOrder(BankOfAnswers({Each.Answer, "B", "C", "D", "E"}));
         const QuestionView View = StartVisit(Game);
         EXPECT_EQ(View.Pattern, Each.Pattern) << Each.Answer;
         EXPECT_EQ(View.PatternTop, Each.Top) << Each.Answer;
@@ -92,7 +93,7 @@ TEST(WordGuessGuessing, RevealsScoresAndEndsQuestions) {
          "JALAN-2 KAF\xC3\x89", 50, 0},
     };
     for (const Case& Each : Cases) {
-        WordGuessGame Game = GameWithOrder(BankOfAnswers({Each.Answer, "B", "C", "D", "E"}));
+        TWordGuessGame Game = GameWithOrder(BankOfAnswers({Each.Answer, "B", "C", "D", "E"}));
         StartVisit(Game);
         int MatchScore = 0;
         const GuessOutcome Last = Press(Game, Each.Keys, MatchScore);
@@ -104,17 +105,15 @@ TEST(WordGuessGuessing, RevealsScoresAndEndsQuestions) {
     }
 }
 
-TEST(WordGuessGuessing, IgnoresKeysOutsideTheLetterCodes) {
-    // The screen passes virtual-key codes; upper and lower case share 65..90, so the codes
-    // 97..122 are other keys (the numeric pad among them) and must do nothing.
-    const std::vector<std::uint16_t> Keys = {0, 8, 13, 32, 48, 57, 64, 91, 96, 97, 122, 0xFFFF};
-    for (std::uint16_t Key : Keys) {
-        WordGuessGame Game = GameWithOrder(BankOfAnswers({"TANGAN", "B", "C", "D", "E"}));
+TEST(WordGuessGuessing, IgnoresEverythingButTheCapitalLetters) {
+    // A letter key arrives as its capital whatever the case; anything else is no guess.
+    const std::string Others{'\0', '\b', '\r', ' ', '0', '9', '@', '[', '`', 'a', 'z', '\xFF'};
+    for (char Key : Others) {
+        TWordGuessGame Game = GameWithOrder(BankOfAnswers({"TANGAN", "B", "C", "D", "E"}));
         StartVisit(Game);
-        const WordGuessGame Before = Game;
+        const TWordGuessGame Before = Game;
         int MatchScore = 7;
-        const GuessOutcome Outcome = Edit1KeyDown(Game, Key);
-        MatchScore += Outcome.ScoreDelta;
+        const GuessOutcome Outcome = Press(Game, std::string(1, Key), MatchScore);
         EXPECT_EQ(Outcome.Result, GuessResult::Ignored) << Key;
         EXPECT_EQ(Outcome.Letter, 0) << Key;
         EXPECT_EQ(MatchScore, 7) << Key;
@@ -123,7 +122,7 @@ TEST(WordGuessGuessing, IgnoresKeysOutsideTheLetterCodes) {
 }
 
 TEST(WordGuessGuessing, WrongMarksCountUpAndTheSeventhRevealsTheAnswer) {
-    WordGuessGame Game = GameWithOrder(ShippedQuestionBank());
+    TWordGuessGame Game = GameWithOrder(ShippedQuestionBank());
     StartVisit(Game);  // entry 1, "TELINGA"
     int MatchScore = 10;
     const std::string WrongLetters = "BCDFHJK";
@@ -147,7 +146,7 @@ TEST(WordGuessGuessing, EndedQuestionShowsDescriptionAndReward) {
     };
     for (const Case& Each :
          {Case{"PESAWTRBNG", GuessResult::Solved}, Case{"CDFHIJK", GuessResult::Lost}}) {
-        WordGuessGame Game = GameWithOrder(ShippedQuestionBank(), {3, 1, 2, 4, 5});
+        TWordGuessGame Game = GameWithOrder(ShippedQuestionBank(), {3, 1, 2, 4, 5});
         StartVisit(Game);
         int MatchScore = 0;
         const GuessOutcome Outcome = Press(Game, Each.Keys, MatchScore);
@@ -158,19 +157,17 @@ TEST(WordGuessGuessing, EndedQuestionShowsDescriptionAndReward) {
     }
 }
 
-TEST(WordGuessFlow, SpaceBringsTheNextQuestionOnlyAfterTheEnd) {
-    WordGuessGame Game = GameWithOrder(ShippedQuestionBank(), {4, 2, 1, 3, 5});
+TEST(WordGuessFlow, TheNextQuestionComesOnlyAfterTheEnd) {
+    TWordGuessGame Game = GameWithOrder(ShippedQuestionBank(), {4, 2, 1, 3, 5});
     EXPECT_EQ(StartVisit(Game).Pattern, "------");  // "TANGAN"
     int MatchScore = 0;
-    EXPECT_FALSE(Edit2KeyDown(Game, SpaceKey).has_value());
+    EXPECT_FALSE(AskNextQuestion(Game).has_value());
     Press(Game, "TAN", MatchScore);
-    EXPECT_FALSE(Edit2KeyDown(Game, SpaceKey).has_value());
+    EXPECT_FALSE(AskNextQuestion(Game).has_value());
     EXPECT_EQ(Game.QuestionPointer, 1);
     Press(Game, "G", MatchScore);
-    EXPECT_FALSE(Edit2KeyDown(Game, 'A').has_value());
-    EXPECT_FALSE(Edit2KeyDown(Game, 13).has_value());
 
-    const std::optional<QuestionView> Next = Edit2KeyDown(Game, SpaceKey);
+    const std::optional<QuestionView> Next = AskNextQuestion(Game);
     ASSERT_TRUE(Next.has_value());
     EXPECT_EQ(Next->Pattern, "-------- -------- -----");
     EXPECT_EQ(Next->Category, "TOKOH DI INDONESIA");
@@ -185,7 +182,7 @@ TEST(WordGuessFlow, SpaceBringsTheNextQuestionOnlyAfterTheEnd) {
 }
 
 TEST(WordGuessFlow, VisitEndAdvancesThePointerAndVisitStartDoesNot) {
-    WordGuessGame Game = GameWithOrder(ShippedQuestionBank(), {5, 4, 3, 2, 1});
+    TWordGuessGame Game = GameWithOrder(ShippedQuestionBank(), {5, 4, 3, 2, 1});
     const std::vector<std::string> Expected = {
         "JANTUNG", "TANGAN", "PESAWAT TERBANG", "KORVIANA TAMBELOR PUTRI", "TELINGA", "JANTUNG"};
     int MatchScore = 0;
@@ -199,13 +196,13 @@ TEST(WordGuessFlow, VisitEndAdvancesThePointerAndVisitStartDoesNot) {
     }
 }
 
-TEST(WordGuessFlow, EndVisitAfterAFinishedQuestionRefusesSpace) {
-    WordGuessGame Game = GameWithOrder(ShippedQuestionBank());
+TEST(WordGuessFlow, EndVisitAfterAFinishedQuestionRefusesTheNextQuestion) {
+    TWordGuessGame Game = GameWithOrder(ShippedQuestionBank());
     StartVisit(Game);
     int MatchScore = 0;
     Press(Game, "TELINGA", MatchScore);
     EndVisit(Game);
-    EXPECT_FALSE(Edit2KeyDown(Game, SpaceKey).has_value());
+    EXPECT_FALSE(AskNextQuestion(Game).has_value());
     EXPECT_EQ(Game.QuestionPointer, 2);
 }
 
@@ -213,7 +210,8 @@ TEST(WordGuessOrder, AcakIsAlwaysAPermutationAndEntrySixIsNeverAsked) {
     int UnchangedOrders = 0;
     for (unsigned Seed = 0; Seed < 2000; ++Seed) {
         std::mt19937 Generator(Seed);
-        WordGuessGame Game = CreateWordGuess(Generator);
+        TGeneratorSource Random(Generator);
+        TWordGuessGame Game = CreateWordGuess(Random);
         QuestionOrder Sorted = Game.Order;
         std::sort(Sorted.begin(), Sorted.end());
         ASSERT_EQ(Sorted, (QuestionOrder{1, 2, 3, 4, 5})) << Seed;
@@ -229,8 +227,15 @@ TEST(WordGuessOrder, AcakIsAlwaysAPermutationAndEntrySixIsNeverAsked) {
     EXPECT_GT(UnchangedOrders, 2000 / 120);
 }
 
+TEST(WordGuessOrder, IsDrawnAfterAReseed) {
+    TScriptedSource Random;
+    CreateWordGuess(Random);
+    EXPECT_EQ(Random.Reseeds, 1);
+    EXPECT_FALSE(Random.DrewBeforeReseed);
+}
+
 TEST(WordGuessOrder, AdvanceWrapsFromFiveToOne) {
-    WordGuessGame Game = GameWithOrder(ShippedQuestionBank());
+    TWordGuessGame Game = GameWithOrder(ShippedQuestionBank());
     for (int Pointer : {2, 3, 4, 5, 1, 2}) {
         AdvanceQuestion(Game);
         EXPECT_EQ(Game.QuestionPointer, Pointer);
@@ -260,7 +265,7 @@ TEST(WordGuessOrder, SkipsTheArtistCategoryWithinOneRound) {
         for (std::size_t Index = 0; Index < Bank.size(); ++Index) {
             Bank[Index].Category = Each.Categories[Index];
         }
-        WordGuessGame Game = GameWithOrder(Bank);
+        TWordGuessGame Game = GameWithOrder(Bank);
         Game.QuestionPointer = Each.StartPointer;
         const QuestionView View = StartVisit(Game);
         EXPECT_EQ(Game.QuestionPointer, Each.ShownPointer) << Each.Name;
@@ -273,9 +278,10 @@ TEST(WordGuessOrder, SkipsTheArtistCategoryWithinOneRound) {
 
 TEST(WordGuessOrder, RefusesABankTooSmallForTheOrder) {
     std::mt19937 Generator(1);
-    EXPECT_THROW(CreateWordGuess(Generator, BankOfAnswers({"A", "B", "C", "D"})),
+    TGeneratorSource Random(Generator);
+    EXPECT_THROW(CreateWordGuess(Random, BankOfAnswers({"A", "B", "C", "D"})),
                  std::invalid_argument);
-    EXPECT_NO_THROW(CreateWordGuess(Generator, BankOfAnswers({"A", "B", "C", "D", "E"})));
+    EXPECT_NO_THROW(CreateWordGuess(Random, BankOfAnswers({"A", "B", "C", "D", "E"})));
 }
 
 }  // namespace

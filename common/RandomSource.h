@@ -1,35 +1,31 @@
-// The draws of the typing game: a uniform number from 1 to K, and a re-seed where the game
-// re-seeds.
+// The draws of all three games: a uniform number from 1 to K, and a re-seed where a game re-seeds.
 #pragma once
 
 #include <functional>
 #include <random>
 
-namespace typing {
-
-// The puzzle code re-seeds before its series of draws (and before every letter exchange), so the
-// source takes both calls. Tests supply a scripted source to force any draw.
+// The games re-seed before each series of draws (the typing puzzle also before every letter
+// exchange), so a source takes both calls. Tests supply a scripted source to force any draw.
 class TRandomSource {
-  public:
+public:
     virtual ~TRandomSource() = default;
     virtual void Reseed() = 0;
     // A uniform whole number from 1 to K; K is at least 1.
     virtual int DrawFromOneTo(int K) = 0;
 };
 
-// The process-wide generator as a source. ReseedFromClock is what the screen runs at every
-// re-seed (it seeds the generator from the clock); without it a re-seed does nothing.
+// A generator as a source. ReseedFromClock is what runs at every re-seed (the game seeds the
+// process-wide generator from the clock); without it a re-seed does nothing, which is what a
+// test with a fixed seed wants.
 class TGeneratorSource final : public TRandomSource {
-  public:
+public:
     explicit TGeneratorSource(std::mt19937& Generator,
                               std::function<void(std::mt19937&)> ReseedFromClock = {});
 
     void Reseed() override;
     int DrawFromOneTo(int K) override;
 
-  private:
+private:
     std::mt19937& Generator;
     std::function<void(std::mt19937&)> ReseedFromClock;
 };
-
-}  // namespace typing

@@ -1,9 +1,7 @@
-// The process-wide generator behind the typing game's draws.
+// A generator behind the games' draws.
 #include "RandomSource.h"
 
 #include <utility>
-
-namespace typing {
 
 TGeneratorSource::TGeneratorSource(std::mt19937& Generator,
                                    std::function<void(std::mt19937&)> ReseedFromClock)
@@ -18,5 +16,3 @@ void TGeneratorSource::Reseed() {
 int TGeneratorSource::DrawFromOneTo(int K) {
     return std::uniform_int_distribution<int>(1, K < 1 ? 1 : K)(Generator);
 }
-
-}  // namespace typing
