@@ -48,6 +48,7 @@ TLabel* AddCentredLabel(TForm& form, const std::string& caption, const TFont& fo
     label->SetAutoSize(false);
     label->SetTransparent(true);
     label->SetAlignment(TAlignment::Center);
+    label->SetShrinkToFit(true);
     label->SetFont(font);
     label->SetCaption(caption);
     label->SetBounds(0, 0, width, height);
@@ -66,7 +67,8 @@ TProgressBar* AddVisitBar(TForm& form, int width, int height) {
 
 bool LoadPictureResource(TBitmap& picture, const std::string& name) {
     std::string error;
-    if (picture.LoadFromResource(name, &error)) return true;
+    if (picture.LoadFromResource(name, &error))
+        return true;
     std::fprintf(stderr, "tevra: picture %s cannot be loaded: %s\n", name.c_str(), error.c_str());
     return false;
 }

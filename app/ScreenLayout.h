@@ -23,7 +23,8 @@ TFont MakeFont(const std::string& face, int height, TColor color = clBlack);
 
 // A transparent label in the given font, sized to its text.
 TLabel* AddLabel(TForm& form, const std::string& caption, const TFont& font);
-// A transparent label of fixed size with its text centred (the score labels).
+// A transparent label of fixed size with its text centred (the score labels); a line too wide
+// for it is drawn smaller, so a long score keeps its sign and every digit.
 TLabel* AddCentredLabel(TForm& form, const std::string& caption, const TFont& font, int width,
                         int height);
 // The bar of a visit: 0 to 20 in steps of 1.

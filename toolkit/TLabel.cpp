@@ -126,6 +126,49 @@ void TLabel::SetAutoSize(bool autoSize) {
     AdjustSize();
 }
 
+void TLabel::SetShrinkToFit(bool shrink) {
+    if (shrink == shrinkToFit_)
+        return;
+    shrinkToFit_ = shrink;
+    Invalidate();
+}
+
+TFont TLabel::FittedFont() const {
+    if (!shrinkToFit_ || wordWrap_)
+        return font_;
+    TFontEngine& engine = TFontEngine::Instance();
+    const std::vector<std::string> lines = SplitAtLineBreaks(caption_);
+    const auto widest = [&](const TFont& font) {
+        int width = 0;
+        for (const std::string& line : lines)
+            width = std::max(width, engine.TextExtent(font, line).Width);
+        return width;
+    };
+    // The soft edge of a glyph can reach a pixel past its advance, on either side.
+    const int room = Width() - 2;
+    const int full = widest(font_);
+    if (full <= room)
+        return font_;
+    // The size keeps the sign of the height (character or cell height); 0 is the default size.
+    const int sign = font_.Height > 0 ? 1 : -1;
+    const int fullSize = font_.Height == 0 ? 13 : std::abs(font_.Height);
+    TFont font = font_;
+    const auto fits = [&](int size) {
+        font.Height = sign * size;
+        return widest(font) <= room;
+    };
+    // Widths grow about in step with the size: start from that estimate, then go a pixel at a
+    // time to the largest size that fits.
+    int size = std::clamp(static_cast<int>(static_cast<long long>(fullSize) * room / full), 1,
+                          fullSize - 1);
+    while (size > 1 && !fits(size))
+        --size;
+    while (size + 1 < fullSize && fits(size + 1))
+        ++size;
+    font.Height = sign * size;
+    return font;
+}
+
 void TLabel::AdjustSize() {
     // A wrapped label keeps the size it was given: its lines follow its width, not the reverse.
     if (!autoSize_ || wordWrap_)
@@ -145,9 +188,14 @@ void TLabel::Paint(TCanvas& canvas) {
         canvas.FillRect(TRect{0, 0, Width(), Height()});
     }
     canvas.Brush.Style = TBrushStyle::Clear;
-    canvas.Font = font_;
-    const int lineHeight = TFontEngine::Instance().Metrics(font_).LineHeight();
-    int y = 0;
+    const TFont font = FittedFont();
+    canvas.Font = font;
+    TFontEngine& engine = TFontEngine::Instance();
+    const TFontMetrics shown = engine.Metrics(font);
+    const int lineHeight = shown.LineHeight();
+    // A smaller line keeps the middle of the full one, so a shrunk number stays centred in the
+    // box drawn for the full size.
+    int y = (engine.Metrics(font_).LineHeight() - lineHeight) / 2;
     for (const std::string& line : Lines()) {
         const int width = canvas.TextWidth(line);
         int x = 0;
@@ -163,7 +211,7 @@ void TLabel::Paint(TCanvas& canvas) {
             canvas.TextOut(x + 1, y + 1, line);
             canvas.Font.Color = GetSysColor(ColorGrayText);
             canvas.TextOut(x, y, line);
-            canvas.Font.Color = font_.Color;
+            canvas.Font.Color = font.Color;
         }
         y += lineHeight;
     }

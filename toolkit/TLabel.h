@@ -10,7 +10,7 @@
 enum class TAlignment { LeftJustify, Center, RightJustify };
 
 class TLabel : public TGraphicControl {
-public:
+  public:
     explicit TLabel(TForm* form);
 
     const std::string& Caption() const { return caption_; }
@@ -28,6 +28,13 @@ public:
     // While set (the default), a label that does not wrap takes the size of its text.
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
+    // While set, a label that keeps its size and does not wrap draws a text too wide for it in a
+    // smaller size, one pixel at a time, until every line fits (so no sign or digit is ever cut
+    // off); the smaller line keeps the middle of the full one.
+    bool ShrinkToFit() const { return shrinkToFit_; }
+    void SetShrinkToFit(bool shrink);
+    // The font the caption is drawn in: the label's own, or the smaller one that fits.
+    TFont FittedFont() const;
 
     // The lines as painted: split at line breaks and, when wrapping, at spaces to the width.
     std::vector<std::string> Lines() const;
@@ -36,7 +43,7 @@ public:
 
     void Paint(TCanvas& canvas) override;
 
-private:
+  private:
     void AdjustSize();
 
     std::string caption_;
@@ -46,4 +53,5 @@ private:
     bool transparent_ = false;
     TColor color_ = RGB(236, 233, 216);
     bool autoSize_ = true;
+    bool shrinkToFit_ = false;
 };

@@ -8,6 +8,7 @@
 #include "GameRun.h"
 #include "Screens.h"
 #include "SysColors.h"
+#include "TFontEngine.h"
 
 namespace {
 
@@ -143,4 +144,59 @@ TEST(TextPlacement, ClockScoreAndLettersSitInsideTheirWhiteBoxes) {
     run.drive.Advance(120000);
     ASSERT_TRUE(Form5->Visible());
     ExpectInsideWhiteBox(run, *Form5->Image1, BoundsOf(*Form5->skor), "final score");
+}
+
+// The ink of a text drawn whole, at the given font, on a white ground.
+TRect InkOfWholeText(const TFont& font, const std::string& text) {
+    TBitmap ground;
+    ground.SetSize(2000, 400, clWhite);
+    TFontEngine::Instance().DrawText(ground, TRect{0, 0, 2000, 400}, 100, 100, font, text);
+    TRect ink;
+    for (int y = 0; y < ground.Height(); ++y)
+        for (int x = 0; x < ground.Width(); ++x)
+            if (GetRValue(ground.Pixel(x, y)) < 195 || GetBValue(ground.Pixel(x, y)) < 195)
+                ink = ink.Union(TRect{x, y, x + 1, y + 1});
+    return ink;
+}
+
+// Every score a signed 32-bit number can hold shows whole on the three game screens and the final
+// screen: its ink stays clear of the label's edges and is as wide as the whole number drawn
+// unclipped in the size shown, and a negative score starts with the short bar of its minus.
+TEST(TextPlacement, EveryScoreShowsItsSignAndAllItsDigits) {
+    InstallTevraResources();
+    ASSERT_TRUE(LoadFontAliases());
+    const std::int32_t scores[] = {-2147483647 - 1, -29574,    -10000, -9999, -1, 0, 9999,
+                                   10000,           2147483647};
+    for (const std::int32_t score : scores) {
+        SCOPED_TRACE(score);
+        TGameRun run;
+        run.Start();
+        MatchState.MatchScore = score;  // shown from the next screen on
+        const std::string text = std::to_string(score);
+        const auto expectWhole = [&](const TForm* form, const TImage& image1, const TLabel& skor) {
+            ASSERT_TRUE(form->Visible());
+            ASSERT_EQ(skor.Caption(), text);
+            const TRect label = BoundsOf(skor);
+            const TRect ink = InkIn(run.drive.Screen(), image1, label).Box;
+            const TRect whole = InkOfWholeText(skor.FittedFont(), text);
+            EXPECT_GT(ink.Left, label.Left) << Describe(ink) << " in " << Describe(label);
+            EXPECT_LT(ink.Right, label.Right) << Describe(ink) << " in " << Describe(label);
+            EXPECT_NEAR(ink.Width(), whole.Width(), 1) << "digits cut off: " << Describe(ink);
+            ExpectInsideWhiteBox(run, image1, label, "a smaller score stays in its box");
+            if (score < 0) {
+                const TRect sign = InkIn(run.drive.Screen(), image1,
+                                         TRect{ink.Left, label.Top, ink.Left + 2, label.Bottom})
+                                       .Box;
+                EXPECT_LT(sign.Height() * 3, ink.Height()) << "the first mark is the minus";
+            }
+        };
+        run.drive.Advance(61000);
+        expectWhole(Form3, *Form3->Image1, *Form3->skor);
+        run.drive.Advance(60000);
+        expectWhole(Form4, *Form4->Image1, *Form4->skor);
+        run.drive.Advance(60000);
+        expectWhole(Form2, *Form2->Image1, *Form2->skor);
+        run.drive.Advance(120000);
+        expectWhole(Form5, *Form5->Image1, *Form5->skor);
+    }
 }

@@ -195,7 +195,7 @@ def form4():
     """Typing: light blue, clock and score boxes, puzzle and answer boxes, the instruction."""
     ground = a.rect(0, 0, W, H, a.GROUND_TYPING)
     body = (heading(128, 47, "WAKTU") + box(136, 15, 295, 61, 10)
-            + heading(570, 47, "NILAI") + box(578, 15, 737, 61, 10)
+            + heading(570, 47, "NILAI") + box(578, 15, 741, 61, 10)
             + box(36, 87, 768, 209, 14) + box(36, 318, 769, 440, 14))
     lines = "".join(a.text(400, 234 + 24 * i, s, 16, a.PLAIN_FONT, a.INK, "middle")
                     for i, s in enumerate(INSTRUCTION_4))
