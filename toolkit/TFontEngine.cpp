@@ -8,6 +8,7 @@
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
 
+#include <strings.h>
 #include <sys/stat.h>
 
 #include "SysColors.h"
@@ -67,6 +68,9 @@ std::u32string DecodeUtf8(const std::string& utf8) {
 namespace {
 
 constexpr int DefaultEmPixels = 13;
+// The face of the game's own font package, opened by its path when the font configuration offers
+// no face at all (an empty or broken setup), so that text in the system's faces still shows.
+constexpr const char* PackagedFallbackFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr int MaxEmPixels = 1000;
 
 // FreeType positions are in 1/64 pixel; this rounds one to the nearest whole pixel.
@@ -141,6 +145,7 @@ struct TFontEngine::TImpl {
     FcConfig* Config = nullptr;
     bool Usable = false;
     bool ReportedNoFace = false;
+    bool ReportedFallback = false;
     std::vector<std::string> PrivateFonts;
     std::map<std::tuple<std::string, bool, bool>, TResolvedFace> Resolved;
     std::map<std::pair<std::string, int>, FT_Face> Faces;
@@ -214,6 +219,23 @@ struct TFontEngine::TImpl {
         return found;
     }
 
+    // The packaged face by its path, reported once; empty File if it is not there either.
+    TResolvedFace PackagedFallback() {
+        TResolvedFace r;
+        r.File = PackagedFallbackFile;
+        r.Family = "DejaVu Sans";
+        if (!FileReadable(r.File) || OpenFace(r) == nullptr)
+            return TResolvedFace{};
+        if (!ReportedFallback) {
+            std::fprintf(stderr,
+                         "tevra: the font configuration offers no usable face; text is drawn in "
+                         "%s\n",
+                         PackagedFallbackFile);
+            ReportedFallback = true;
+        }
+        return r;
+    }
+
     FT_Face OpenFace(const TResolvedFace& r) {
         const auto key = std::make_pair(r.File, r.Index);
         auto it = Faces.find(key);
@@ -236,16 +258,27 @@ struct TFontEngine::TImpl {
         const auto key = std::make_tuple(font.Name, bold, italic);
         auto it = Resolved.find(key);
         if (it == Resolved.end()) {
+            // A private font draws only the text that names it: with no system face at all,
+            // fontconfig would otherwise hand it out for every name.
+            const auto usable = [&](const TResolvedFace& f) {
+                const bool privateStandIn = std::find(PrivateFonts.begin(), PrivateFonts.end(),
+                                                      f.File) != PrivateFonts.end() &&
+                                            strcasecmp(f.Family.c_str(), font.Name.c_str()) != 0;
+                return !f.File.empty() && !privateStandIn && OpenFace(f) != nullptr;
+            };
             TResolvedFace r = Match(font.Name, bold, italic);
-            if (r.File.empty() || OpenFace(r) == nullptr)
+            if (!usable(r))
                 r = Match("sans-serif", bold, italic);
-            if (!r.File.empty() && OpenFace(r) == nullptr)
-                r = TResolvedFace{};
+            if (!usable(r))
+                r = PackagedFallback();
             it = Resolved.emplace(key, r).first;
         }
         if (it->second.File.empty()) {
+            // Only text in this face is lost: a face added later (the pattern font) still draws.
             if (!ReportedNoFace) {
-                std::fprintf(stderr, "tevra: no font face could be loaded; text is not drawn\n");
+                std::fprintf(stderr,
+                             "tevra: no font face found for \"%s\"; text in it is not drawn\n",
+                             font.Name.c_str());
                 ReportedNoFace = true;
             }
             return nullptr;

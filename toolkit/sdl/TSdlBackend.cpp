@@ -18,6 +18,20 @@ bool HasDisplayVariable() {
     return (x11 && *x11) || (wayland && *wayland);
 }
 
+// The display the environment names, for messages: "DISPLAY=:77", "WAYLAND_DISPLAY=wayland-0".
+std::string NamedDisplay() {
+    std::string named;
+    for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY"}) {
+        const char* value = std::getenv(variable);
+        if (!value || !*value)
+            continue;
+        if (!named.empty())
+            named += ", ";
+        named += std::string(variable) + "=" + value;
+    }
+    return named;
+}
+
 bool Fail(std::string* error, const std::string& message) {
     if (error)
         *error = message;
@@ -36,15 +50,23 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Create(std::string* error) {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // The first click on the window must reach the game, not only give the window the focus.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // With only an X display named, go straight to it: probing for Wayland first prints a line
+    // of its own when there is none, and an X server that does not answer would end on SDL's
+    // off-screen driver instead of an error. SDL_VIDEODRIVER still wins when it is set.
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (!wayland || !*wayland)
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        Fail(error, std::string("cannot start the video system: ") + SDL_GetError());
+        Fail(error,
+             "cannot open the display named by " + NamedDisplay() + " (" + SDL_GetError() + ")");
         return nullptr;
     }
     std::unique_ptr<TSdlBackend> backend(new TSdlBackend());
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) {
-        Fail(error,
-             std::string("no display found (video driver ") + (driver ? driver : "none") + ")");
+        Fail(error, "cannot open the display named by " + NamedDisplay() +
+                        " (no display server answers; video driver " + (driver ? driver : "none") +
+                        ")");
         return nullptr;
     }
     SDL_DisplayMode mode;
