@@ -21,50 +21,6 @@
 #include <unordered_map>
 #include <vector>
 
-std::u32string DecodeUtf8(const std::string& utf8) {
-    constexpr char32_t Replacement = 0xFFFD;
-    std::u32string out;
-    out.reserve(utf8.size());
-    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
-    const std::size_t n = utf8.size();
-    std::size_t i = 0;
-    while (i < n) {
-        const unsigned char lead = p[i];
-        if (lead < 0x80) {
-            out.push_back(lead);
-            ++i;
-            continue;
-        }
-        int length = 0;
-        char32_t value = 0;
-        char32_t minimum = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2, value = lead & 0x1F, minimum = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3, value = lead & 0x0F, minimum = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4, value = lead & 0x07, minimum = 0x10000;
-        }
-        bool valid = length > 0 && i + static_cast<std::size_t>(length) <= n;
-        for (int k = 1; valid && k < length; ++k) {
-            const unsigned char c = p[i + k];
-            if ((c & 0xC0) != 0x80)
-                valid = false;
-            value = (value << 6) | (c & 0x3F);
-        }
-        if (valid && (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)))
-            valid = false;
-        if (valid) {
-            out.push_back(value);
-            i += static_cast<std::size_t>(length);
-        } else {
-            out.push_back(Replacement);
-            ++i;
-        }
-    }
-    return out;
-}
-
 namespace {
 
 constexpr int DefaultEmPixels = 13;

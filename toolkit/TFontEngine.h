@@ -7,11 +7,8 @@
 #include "TBitmap.h"
 #include "TFont.h"
 #include "TTypes.h"
+#include "Utf8.h"
 
-// Splits UTF-8 text into code points. A byte that does not start a valid sequence (a stray
-// continuation byte, an overlong form, a surrogate, a value past U+10FFFF, a sequence cut short)
-// becomes U+FFFD and decoding goes on with the next byte; nothing past the end is ever read.
-std::u32string DecodeUtf8(const std::string& utf8);
 
 struct TFontMetrics {
     int Ascent = 0;   // pixels above the baseline

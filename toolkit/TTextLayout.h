@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "TFont.h"
-
-std::string EncodeUtf8(const std::u32string& text);
+#include "Utf8.h"
 
 // One painted line: the characters [Start, Start + Length) of the text. Length includes the
 // space at which the line was broken and the line break that ends it, so the lines together

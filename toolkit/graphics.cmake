@@ -13,5 +13,5 @@ add_library(toolkit_graphics STATIC
   ${CMAKE_CURRENT_LIST_DIR}/TResources.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SysColors.cpp)
 target_include_directories(toolkit_graphics PUBLIC ${PROJECT_SOURCE_DIR}/toolkit)
-target_link_libraries(toolkit_graphics
+target_link_libraries(toolkit_graphics PUBLIC tevra_common
   PRIVATE Freetype::Freetype Fontconfig::Fontconfig JPEG::JPEG PNG::PNG)

@@ -11,23 +11,6 @@ namespace {
 
 constexpr char Space = ' ';
 
-bool IsContinuationByte(unsigned char Byte) {
-    return (Byte & 0xC0) == 0x80;
-}
-
-std::size_t SequenceLength(unsigned char LeadByte) {
-    if ((LeadByte & 0xE0) == 0xC0) {
-        return 2;
-    }
-    if ((LeadByte & 0xF0) == 0xE0) {
-        return 3;
-    }
-    if ((LeadByte & 0xF8) == 0xF0) {
-        return 4;
-    }
-    return 1;
-}
-
 // Every single space ends a word, so two spaces in a row leave an empty word between them.
 std::vector<std::string> SplitWords(const std::string& Sentence) {
     std::vector<std::string> Words(1);
@@ -164,26 +147,6 @@ const SentencePuzzle& BuildNextPuzzle(TTypingGame& Game, TRandomSource& Random) 
     AdvanceSentence(Game);
     Game.Puzzle = buatsoal(SelectedSentence(Game), Random);
     return Game.Puzzle;
-}
-
-std::vector<std::string> SplitCharacters(const std::string& Text) {
-    std::vector<std::string> Characters;
-    std::size_t Position = 0;
-    while (Position < Text.size()) {
-        const std::size_t Wanted = SequenceLength(static_cast<unsigned char>(Text[Position]));
-        std::size_t Length = 1;
-        while (Length < Wanted && Position + Length < Text.size() &&
-               IsContinuationByte(static_cast<unsigned char>(Text[Position + Length]))) {
-            ++Length;
-        }
-        Characters.push_back(Text.substr(Position, Length));
-        Position += Length;
-    }
-    return Characters;
-}
-
-std::size_t CharacterCount(const std::string& Text) {
-    return SplitCharacters(Text).size();
 }
 
 std::string TrimAnswer(const std::string& Typed) {

@@ -11,6 +11,7 @@
 
 #include "RandomSource.h"
 #include "SentenceBank.h"
+#include "Utf8.h"
 
 namespace typing {
 
@@ -69,10 +70,6 @@ SentencePuzzle buatsoal(const std::string& Sentence, TRandomSource& Random);
 
 // Start of a visit, and the step after a correct answer: advance, then build the puzzle.
 const SentencePuzzle& BuildNextPuzzle(TTypingGame& Game, TRandomSource& Random);
-
-// The characters of a UTF-8 text, one string each; a stray byte counts as one character.
-std::vector<std::string> SplitCharacters(const std::string& Text);
-std::size_t CharacterCount(const std::string& Text);
 
 // Removes every byte of code 32 or less from both ends, nothing inside.
 std::string TrimAnswer(const std::string& Typed);

@@ -5,20 +5,11 @@
 #include <stdexcept>
 #include <utility>
 
+#include "Utf8.h"
+
 namespace wordguess {
 
 namespace {
-
-// Answers may hold UTF-8 in made-up banks; the pattern label counts characters, not bytes.
-std::size_t CodePointCount(const std::string& Text) {
-    std::size_t Count = 0;
-    for (unsigned char Byte : Text) {
-        if ((Byte & 0xC0) != 0x80) {
-            ++Count;
-        }
-    }
-    return Count;
-}
 
 bool IsGuessableLetter(char Character) {
     return Character >= 'A' && Character <= 'Z';
@@ -97,11 +88,11 @@ std::string MakePattern(const std::string& Answer) {
     return Pattern;
 }
 
-int PatternTopOffset(std::size_t CharacterCount) {
-    if (CharacterCount > 20) {
+int PatternTopOffset(std::size_t Characters) {
+    if (Characters > 20) {
         return 285;
     }
-    if (CharacterCount > 13) {
+    if (Characters > 13) {
         return 315;
     }
     return 345;
@@ -122,7 +113,7 @@ QuestionView buatsoal(TWordGuessGame& Game) {
     Game.CurrentAnswer = Entry.Answer;
     Game.Pattern = MakePattern(Entry.Answer);
     return QuestionView{Entry.Category, Game.Pattern,
-                        PatternTopOffset(CodePointCount(Game.Pattern))};
+                        PatternTopOffset(CharacterCount(Game.Pattern))};  // characters, not bytes
 }
 
 QuestionView StartVisit(TWordGuessGame& Game) {

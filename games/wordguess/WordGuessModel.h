@@ -86,7 +86,7 @@ int CurrentEntry(const TWordGuessGame& Game);
 std::string MakePattern(const std::string& Answer);
 
 // The pattern label's top, from the stage top, by the pattern's length in characters.
-int PatternTopOffset(std::size_t CharacterCount);
+int PatternTopOffset(std::size_t Characters);
 
 // Makes every letter guessable again and clears QuestionFinished (the screen shows all 26 labels).
 void awal(TWordGuessGame& Game);

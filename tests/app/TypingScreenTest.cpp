@@ -56,7 +56,7 @@ struct TTypingRun {
 };
 
 int Length(const std::string& sentence) {
-    return static_cast<int>(typing::CharacterCount(sentence));
+    return static_cast<int>(CharacterCount(sentence));
 }
 
 TEST(TypingScreen, VisitStartsWithTheFirstSentenceScrambledAndTheAnswerBoxFocused) {
@@ -197,7 +197,7 @@ TEST(TypingScreen, AnswerBoxTakesAtMostOneHundredCharacters) {
     run.drive.Text(std::string(60, 'a'));
     run.drive.Text(std::string(30, 'e') + "ééééééééééééééééééééé");  // 21 two-byte letters
     EXPECT_EQ(Form4->Memo1->Length(), 100u);
-    EXPECT_EQ(typing::CharacterCount(Form4->Memo1->Text()), 100u);
+    EXPECT_EQ(CharacterCount(Form4->Memo1->Text()), 100u);
 }
 
 TEST(TypingScreen, VisitEndsOnTheTwentiethTickWithThePartialCredit) {
