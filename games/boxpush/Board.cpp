@@ -30,4 +30,8 @@ std::ostream& operator<<(std::ostream& Out, CellPosition Cell) {
     return Out << '(' << Cell.Col << ',' << Cell.Row << ')';
 }
 
+std::ostream& operator<<(std::ostream& Out, GridRepaint Repaint) {
+    return Out << (Repaint == GridRepaint::Whole ? "repaint the whole grid" : "no repaint");
+}
+
 }  // namespace boxpush

@@ -58,6 +58,10 @@ struct BoardGrid {
     bool operator!=(const BoardGrid& Other) const { return !(*this == Other); }
 };
 
+// What a load or an UNDO asks of the grid on screen.
+enum class GridRepaint { None, Whole };
+std::ostream& operator<<(std::ostream& Out, GridRepaint Repaint);
+
 // How many cells hold the given code.
 int CountCells(const BoardGrid& Board, CellCode Code);
 

@@ -1,4 +1,4 @@
-// Loading a level and playing one arrow key on the box-pushing board.
+// Loading a level, RESET, and playing one arrow key on the box-pushing board.
 #include "BoxPushGame.h"
 
 namespace boxpush {
@@ -144,10 +144,6 @@ const char* MoveStatusText(MoveStatus Status) {
     return "";
 }
 
-const char* UndoMarkerText(UndoMarkerState Marker) {
-    return Marker == UndoMarkerState::Diklikundo ? "diklikundo" : "";
-}
-
 // Snapshots marked empty are equal whatever stale cells they still hold.
 static bool SameHistory(const TBoxPushGame& One, const TBoxPushGame& Other) {
     for (int Number = 1; Number <= UndoSnapshotCount; ++Number) {
@@ -224,6 +220,19 @@ LoadOutcome BeginVisit(TBoxPushGame& Game, std::string_view MapText) {
     return Outcome;
 }
 
+LoadOutcome PressReset(TBoxPushGame& Game, std::string_view MapText) {
+    Game.UndoDepth = 0;
+    Game.UndoClicks = 1;
+    Game.UndoMarker = UndoMarkerState::Empty;
+    LoadOutcome Outcome = LEVEL(Game, MapText);
+    if (Outcome.Error.Fault == LevelMapFault::None) {
+        Game.BoardReady = true;
+    }
+    Game.UndoEnabled = false;
+    MarkSnapshotsEmpty(Game);
+    return Outcome;
+}
+
 StepOutcome PressArrow(TBoxPushGame& Game, Direction Towards) {
     StepOutcome Outcome;
     const CellPosition P{Game.PlayerCol, Game.PlayerRow};
@@ -281,10 +290,6 @@ std::ostream& operator<<(std::ostream& Out, KeyEffect Effect) {
 
 std::ostream& operator<<(std::ostream& Out, LevelState Level) {
     return Out << (Level == LevelState::Solved ? "solved" : "unsolved");
-}
-
-std::ostream& operator<<(std::ostream& Out, GridRepaint Repaint) {
-    return Out << (Repaint == GridRepaint::Whole ? "repaint the whole grid" : "no repaint");
 }
 
 std::ostream& operator<<(std::ostream& Out, const StepOutcome& Outcome) {

@@ -9,13 +9,9 @@
 #include "Board.h"
 #include "BoxPushVisit.h"
 #include "LevelMap.h"
+#include "UndoHistory.h"
 
 namespace boxpush {
-
-constexpr int UndoSnapshotCount = 10;
-
-// Written into cell [0][0] of a snapshot to mark it empty; no cell code is ever 100.
-constexpr std::int32_t EmptyMark = 100;
 
 enum class Direction { Left, Up, Right, Down };
 
@@ -23,15 +19,6 @@ enum class Direction { Left, Up, Right, Down };
 // Tabrak "write PlayerOnTarget", Tembok "already written, write nothing more".
 enum class MoveStatus { None, Kosong, Tabrak, Tembok };
 const char* MoveStatusText(MoveStatus Status);  // "", "kosong", "tabrak", "tembok"
-
-// Diklikundo after an UNDO: the next arrow key starts a fresh history.
-enum class UndoMarkerState { Empty, Diklikundo };
-const char* UndoMarkerText(UndoMarkerState Marker);  // "" or "diklikundo"
-
-using UndoHistory = std::array<BoardGrid, UndoSnapshotCount>;
-
-// Snapshots 1 to 10, all marked empty: the state at creation and after every history reset.
-UndoHistory EmptyUndoHistory();
 
 // Everything the box-pushing screen keeps about the board. A plain value: copy it to try a move.
 struct TBoxPushGame {
@@ -74,7 +61,6 @@ struct ChangedCells {
 
 enum class KeyEffect { Ignored, Played };
 enum class LevelState { Unsolved, Solved };
-enum class GridRepaint { None, Whole };
 
 struct StepOutcome {
     KeyEffect Effect = KeyEffect::Ignored;
@@ -86,10 +72,6 @@ struct StepOutcome {
 struct LoadOutcome {
     LevelMapError Error;  // Fault None when the map was loaded
     GridRepaint Repaint = GridRepaint::None;
-};
-
-struct UndoOutcome {
-    GridRepaint Repaint = GridRepaint::None;  // Whole when a snapshot was put back
 };
 
 // LEVEL: BoardReady := false, then read the map into Board and BoardCopy and recount the player,
@@ -105,22 +87,6 @@ LoadOutcome BeginVisit(TBoxPushGame& Game, std::string_view MapText);
 // player's cell holds no player code, so such a key changes nothing, the history included.
 StepOutcome PressArrow(TBoxPushGame& Game, Direction Towards);
 
-// History reset: depth 0, clicks 1, no marker, all ten snapshots marked empty.
-void ResetUndoHistory(TBoxPushGame& Game);
-void MarkSnapshotsEmpty(TBoxPushGame& Game);
-bool SnapshotIsEmpty(const TBoxPushGame& Game, int Number);  // Number 1..10
-BoardGrid& Snapshot(TBoxPushGame& Game, int Number);
-const BoardGrid& Snapshot(const TBoxPushGame& Game, int Number);
-
-// Saves the board as the newest snapshot (number UndoDepth, or shifting when full). Does nothing
-// while UndoDepth is below 1, since no key has been counted to store it for.
-void masukkanundo(TBoxPushGame& Game);
-
-// The UNDO button. Puts back the newest snapshot and asks for a whole repaint. When the snapshot
-// it would put back is marked empty, nothing is restored: UNDO is disabled, UndoClicks := 1,
-// UndoDepth := 0, and the board, player and counts stay as they are.
-UndoOutcome PressUndo(TBoxPushGame& Game);
-
 // The RESET button: the same level's map, read afresh, history emptied and UNDO disabled. When
 // the map does not read, BoardReady stays false and the history is emptied all the same.
 LoadOutcome PressReset(TBoxPushGame& Game, std::string_view MapText);
@@ -129,7 +95,6 @@ std::ostream& operator<<(std::ostream& Out, const TBoxPushGame& Game);
 std::ostream& operator<<(std::ostream& Out, MoveStatus Status);
 std::ostream& operator<<(std::ostream& Out, KeyEffect Effect);
 std::ostream& operator<<(std::ostream& Out, LevelState Level);
-std::ostream& operator<<(std::ostream& Out, GridRepaint Repaint);
 std::ostream& operator<<(std::ostream& Out, const StepOutcome& Outcome);
 
 }  // namespace boxpush

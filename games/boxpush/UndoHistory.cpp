@@ -1,7 +1,9 @@
-// The ten-board undo history of the box-pushing game, the UNDO button and the RESET button.
-#include "BoxPushGame.h"
+// The ten-board undo history of the box-pushing game and the UNDO button.
+#include "UndoHistory.h"
 
 #include <algorithm>
+
+#include "BoxPushGame.h"
 
 namespace boxpush {
 namespace {
@@ -29,6 +31,10 @@ void NothingLeftToUndo(TBoxPushGame& Game) {
 }
 
 }  // namespace
+
+const char* UndoMarkerText(UndoMarkerState Marker) {
+    return Marker == UndoMarkerState::Diklikundo ? "diklikundo" : "";
+}
 
 UndoHistory EmptyUndoHistory() {
     UndoHistory History{};
@@ -110,19 +116,6 @@ UndoOutcome PressUndo(TBoxPushGame& Game) {
     }
     Game.BoxesOnTargets = BoxesOnTargets;
     return UndoOutcome{GridRepaint::Whole};
-}
-
-LoadOutcome PressReset(TBoxPushGame& Game, std::string_view MapText) {
-    Game.UndoDepth = 0;
-    Game.UndoClicks = 1;
-    Game.UndoMarker = UndoMarkerState::Empty;
-    LoadOutcome Outcome = LEVEL(Game, MapText);
-    if (Outcome.Error.Fault == LevelMapFault::None) {
-        Game.BoardReady = true;
-    }
-    Game.UndoEnabled = false;
-    MarkSnapshotsEmpty(Game);
-    return Outcome;
 }
 
 }  // namespace boxpush
