@@ -40,8 +40,8 @@ TApplication::TApplication(TBackend& backend) : backend_(backend) {
 }
 
 TApplication::~TApplication() {
-    // Every form sees its FormDestroy while all the others still exist, since the screens reach
-    // one another directly.
+    // Every form sees its FormDestroy while all the others still exist, so that a screen's
+    // clean-up may still reach the others.
     for (auto& form : forms_)
         form->FormDestroy();
     active_ = nullptr;

@@ -92,5 +92,6 @@ private:
     std::uint64_t timerSequence_ = 0;
 };
 
-// The process-wide random generator that the screens re-seed and pass to the models.
+// The process-wide random generator; the match shell re-seeds it where a game re-seeds and hands
+// it to the models.
 std::mt19937& ProcessRandom();

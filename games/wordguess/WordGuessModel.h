@@ -50,7 +50,7 @@ enum class GuessResult {
     Lost,         // the seventh wrong guess: the answer is revealed
 };
 
-// What one key press on the letter box asks the screen to update.
+// What one guessed letter asks the screen to update.
 struct GuessOutcome {
     GuessResult Result = GuessResult::Ignored;
     char Letter = 0;         // the letter whose label is hidden (0 when ignored)

@@ -7,9 +7,7 @@
 #include "SysColors.h"
 #include "TBitmap.h"
 #include "TResources.h"
-#ifdef TEVRA_HAVE_ASSETS
 #include "TevraResources.h"
-#endif
 
 namespace {
 
@@ -46,7 +44,6 @@ TEST(Resources, FindsByNameAndNamesWhatIsMissing) {
     InstallResourceTable(nullptr, 0);
 }
 
-#ifdef TEVRA_HAVE_ASSETS
 // The embedded files must come out byte for byte, whatever art is present at build time.
 TEST(Resources, EmbeddedAssetsDecodeWithTheirNames) {
     InstallTevraResources();
@@ -68,7 +65,6 @@ TEST(Resources, EmbeddedAssetsDecodeWithTheirNames) {
     }
     InstallResourceTable(nullptr, 0);
 }
-#endif
 
 TEST(SysColors, ReferencesResolveOnlyForTheTwentyFiveIndices) {
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(236, 233, 216));

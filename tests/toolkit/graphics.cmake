@@ -6,12 +6,8 @@ add_executable(toolkit_graphics_tests
   ${CMAKE_CURRENT_LIST_DIR}/GraphicsResourcesTest.cpp)
 find_package(JPEG REQUIRED)
 find_package(PNG REQUIRED)
-target_link_libraries(toolkit_graphics_tests PRIVATE toolkit_graphics JPEG::JPEG PNG::PNG
-  GTest::gtest_main)
-if(TARGET tevra_assets)
-  target_link_libraries(toolkit_graphics_tests PRIVATE tevra_assets)
-  target_compile_definitions(toolkit_graphics_tests PRIVATE TEVRA_HAVE_ASSETS=1)
-endif()
+target_link_libraries(toolkit_graphics_tests PRIVATE toolkit_graphics tevra_assets JPEG::JPEG
+  PNG::PNG GTest::gtest_main)
 target_compile_definitions(toolkit_graphics_tests PRIVATE
   TEVRA_FONT_CONF="${PROJECT_SOURCE_DIR}/assets/fonts/tevra-fonts.conf"
   TEVRA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
