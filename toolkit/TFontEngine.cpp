@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <tuple>
 #include <unordered_map>
@@ -43,6 +45,16 @@ bool FileReadable(const std::string& path) {
 // descent (in em) of the face it stands in for, so that its text sits on the same baseline.
 constexpr const char* AscentProperty = "tevraascent";
 constexpr const char* DescentProperty = "tevradescent";
+
+// The whole file's bytes; empty when it cannot be read.
+std::vector<FT_Byte> ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {};
+    std::vector<FT_Byte> bytes((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
+    return in.bad() ? std::vector<FT_Byte>() : bytes;
+}
 
 struct TResolvedFace {
     std::string File;
@@ -105,6 +117,8 @@ struct TFontEngine::TImpl {
     std::vector<std::string> PrivateFonts;
     std::map<std::tuple<std::string, bool, bool>, TResolvedFace> Resolved;
     std::map<std::pair<std::string, int>, FT_Face> Faces;
+    // The bytes of each opened font file, alive as long as a face of it is open.
+    std::map<std::string, std::vector<FT_Byte>> FileBytes;
     // By file, face index, em, synthetic bold and italic, and the line in thousandths of an em
     // (one file can stand in for several named faces, each with its own line).
     std::map<std::tuple<std::string, int, int, bool, bool, long, long>, TSizedFace> SizedFaces;
@@ -197,9 +211,20 @@ struct TFontEngine::TImpl {
         auto it = Faces.find(key);
         if (it != Faces.end())
             return it->second;
+        // The file is read into memory rather than mapped: a font file cut short or replaced
+        // while the game runs would otherwise end it with a bus error on the next new glyph.
+        auto bytes = FileBytes.find(r.File);
+        if (bytes == FileBytes.end())
+            bytes = FileBytes.emplace(r.File, ReadWholeFile(r.File)).first;
         FT_Face face = nullptr;
-        if (FT_New_Face(Library, r.File.c_str(), r.Index, &face) != 0)
+        if (bytes->second.empty() ||
+            FT_New_Memory_Face(Library, bytes->second.data(),
+                               static_cast<FT_Long>(bytes->second.size()), r.Index, &face) != 0) {
+            if (std::none_of(Faces.begin(), Faces.end(),
+                             [&](const auto& entry) { return entry.first.first == r.File; }))
+                FileBytes.erase(bytes);
             return nullptr;
+        }
         Faces.emplace(key, face);
         return face;
     }
@@ -388,6 +413,7 @@ struct TFontEngine::TImpl {
                 ++it;
             }
         }
+        FileBytes.erase(file);
     }
 };
 

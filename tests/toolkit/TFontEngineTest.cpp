@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -202,6 +203,30 @@ TEST_F(FontEngineTest, PrivateFontsComeAndGo) {
     ASSERT_TRUE(Engine().RemovePrivateFont(path));
     EXPECT_NE(Engine().ResolvedFamily(font), "abjad");
     EXPECT_GT(Engine().TextExtent(font, "A").Width, 0) << "falls back to another face";
+}
+
+TEST_F(FontEngineTest, AFontFileCutShortWhileInUseKeepsDrawing) {
+    const std::string source = std::string(TEVRA_SOURCE_DIR) + "/int/Model.TTF";
+    if (!Exists(source))
+        GTEST_SKIP() << "the pattern font is not in the tree";
+    const std::string copy = ::testing::TempDir() + "tevra-cut-font.ttf";
+    {
+        std::ifstream in(source, std::ios::binary);
+        std::ofstream out(copy, std::ios::binary | std::ios::trunc);
+        out << in.rdbuf();
+    }
+    TFont font;
+    font.Name = "abjad";
+    ASSERT_TRUE(Engine().AddPrivateFont(copy));
+    ASSERT_GT(Engine().TextExtent(font, "A").Width, 0);
+    { std::ofstream cut(copy, std::ios::binary | std::ios::trunc); }
+    // Glyphs not drawn before and a new size: both read parts of the file not touched yet.
+    font.Height = -40;
+    TBitmap bitmap(400, 60);
+    Engine().DrawText(bitmap, TRect{0, 0, 400, 60}, 0, 0, font, "QWERTYUIOPasdfghjkl0123456789");
+    EXPECT_GT(Engine().TextExtent(font, "QWERTY").Width, 0);
+    EXPECT_TRUE(Engine().RemovePrivateFont(copy));
+    std::remove(copy.c_str());
 }
 
 }  // namespace
