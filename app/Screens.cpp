@@ -1,7 +1,6 @@
 // The order in which the screens are created, and the game's font aliases.
 #include "Screens.h"
 
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -32,16 +31,18 @@ void CreateScreens(TApplication& app) {
     Form5 = app.CreateForm<TForm5>(*Match);
 }
 
-bool LoadFontAliases() {
+bool LoadFontAliases(std::string* error) {
     TResourceBytes bytes;
-    std::string error;
-    if (!FindResource("FONTCONF", &bytes, &error)) {
-        std::fprintf(stderr, "tevra: font aliases missing: %s\n", error.c_str());
+    std::string missing;
+    if (!FindResource("FONTCONF", &bytes, &missing)) {
+        if (error)
+            *error = "font aliases missing: " + missing;
         return false;
     }
     const std::string xml(reinterpret_cast<const char*>(bytes.Data), bytes.Size);
     if (!TFontEngine::Instance().LoadAliasConfigFromMemory(xml)) {
-        std::fprintf(stderr, "tevra: font aliases cannot be read\n");
+        if (error)
+            *error = "font aliases cannot be read";
         return false;
     }
     return true;

@@ -16,7 +16,8 @@ int main() {
         return 1;
     }
     InstallTevraResources();
-    LoadFontAliases();
+    if (!LoadFontAliases(&error))
+        std::fprintf(stderr, "tevra: %s; the system's default faces stand in\n", error.c_str());
     int exitCode = 0;
     {
         TApplication app(*backend);

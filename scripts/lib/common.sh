@@ -5,7 +5,7 @@ TEVRA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 # What building and running needs.
 TEVRA_BUILD_PACKAGES=(build-essential cmake pkg-config libsdl2-dev libfreetype-dev
-    libfontconfig-dev libjpeg-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev
+    libfontconfig-dev libx11-dev libjpeg-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-lato)
 # What the real-window checks need on top (a virtual X display and tools to drive and read it).
 TEVRA_WINDOW_TEST_PACKAGES=(xvfb xdotool imagemagick python3-xlib x11-utils tesseract-ocr)

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "GameRun.h"
+#include "TResources.h"
 
 namespace {
 
@@ -46,6 +47,15 @@ TEST(FinalScreen, ShowsTheScoreExactlyWithItsSignAndKeluarEndsTheGame) {
         run.ClickCentre(*Form5->EXIT);
         EXPECT_TRUE(run.app.Terminated());
     }
+}
+
+TEST(FontAliases, AMissingAliasResourceIsReportedWithItsName) {
+    InstallResourceTable(nullptr, 0);
+    std::string error;
+    EXPECT_FALSE(LoadFontAliases(&error));
+    EXPECT_NE(error.find("FONTCONF"), std::string::npos) << error;
+    InstallTevraResources();
+    EXPECT_TRUE(LoadFontAliases(&error)) << error;
 }
 
 }  // namespace

@@ -116,7 +116,8 @@ void ExpectLetterRowInsideWhiteBox(TGameRun& run, int first, int last, const std
 
 TEST(TextPlacement, ClockScoreAndLettersSitInsideTheirWhiteBoxes) {
     InstallTevraResources();
-    ASSERT_TRUE(LoadFontAliases());  // as the game does at start-up
+    std::string error;
+    ASSERT_TRUE(LoadFontAliases(&error)) << error;  // as the game does at start-up
     TGameRun run;
     run.Start();
     MatchState.MatchScore = 8888;  // wide digits, shown from the next screen on

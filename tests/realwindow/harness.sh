@@ -10,13 +10,14 @@ rw_fail() {
     exit 1
 }
 
-# Starts Xvfb on the first free display number from 90 on and exports DISPLAY.
+# Starts Xvfb (colour depth 24 unless a third argument says otherwise) on the first free display
+# number from 90 on and exports DISPLAY.
 rw_start_display() {
-    local w=$1 h=$2 n
+    local w=$1 h=$2 depth=${3:-24} n
     for n in $(seq 90 120); do
         [ -e "/tmp/.X$n-lock" ] || break
     done
-    Xvfb ":$n" -screen 0 "${w}x${h}x24" -nolisten tcp -noreset >"$RW_DIR/xvfb.log" 2>&1 &
+    Xvfb ":$n" -screen 0 "${w}x${h}x${depth}" -nolisten tcp -noreset >"$RW_DIR/xvfb.log" 2>&1 &
     RW_XVFB_PID=$!
     export DISPLAY=":$n"
     local i
@@ -85,6 +86,15 @@ rw_wait_exit() {
         sleep 0.05
     done
     return 124
+}
+
+# Ends the game (if it still runs) and the display, so that the next check can start both anew.
+rw_stop_display() {
+    local p
+    for p in $RW_APP_PID $RW_XVFB_PID; do
+        kill -0 "$p" 2>/dev/null && kill -TERM "$p" 2>/dev/null && wait "$p" 2>/dev/null
+    done
+    RW_APP_PID="" RW_XVFB_PID=""
 }
 
 rw_stop_all() {

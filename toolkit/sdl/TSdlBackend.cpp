@@ -4,11 +4,13 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "sdl/SdlKeyMap.h"
+#include "sdl/X11WindowWatch.h"
 
 namespace {
 
@@ -38,6 +40,23 @@ bool Fail(std::string* error, const std::string& message) {
     return false;
 }
 
+void RaiseTerminate(int) {
+    std::raise(SIGTERM);
+}
+
+// A hang-up (the session logging out) ends the game like a termination request, which SDL turns
+// into a quit; left alone it would end the process at once with code 129.
+void TreatHangUpAsTerminate() {
+    struct sigaction terminate {};
+    if (sigaction(SIGTERM, nullptr, &terminate) != 0 || terminate.sa_handler == SIG_DFL ||
+        terminate.sa_handler == SIG_IGN)
+        return;
+    struct sigaction hangUp {};
+    hangUp.sa_handler = RaiseTerminate;
+    sigemptyset(&hangUp.sa_mask);
+    sigaction(SIGHUP, &hangUp, nullptr);
+}
+
 }  // namespace
 
 std::unique_ptr<TSdlBackend> TSdlBackend::Create(std::string* error) {
@@ -56,11 +75,13 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Create(std::string* error) {
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     if (!wayland || !*wayland)
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    HandleX11WindowErrors();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         Fail(error,
              "cannot open the display named by " + NamedDisplay() + " (" + SDL_GetError() + ")");
         return nullptr;
     }
+    TreatHangUpAsTerminate();
     std::unique_ptr<TSdlBackend> backend(new TSdlBackend());
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) {
@@ -89,10 +110,16 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Create(std::string* error) {
     }
     // SDL starts with text input on; the application switches it on for text boxes only.
     SDL_StopTextInput();
+    // Pixels SDL cannot lay out itself (a 30-bit display) are handed over through OpenGL, which
+    // takes the frame's own layout. SDL settles the way on the first surface request.
+    if (SDL_GetWindowPixelFormat(backend->window_) == SDL_PIXELFORMAT_UNKNOWN)
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "1");
     if (!backend->FetchSurface()) {
-        Fail(error, std::string("cannot reach the window's pixels: ") + SDL_GetError());
+        Fail(error, std::string("cannot reach the window's pixels: ") + SDL_GetError() +
+                        " (the display's colour depth is not supported)");
         return nullptr;
     }
+    WatchX11Window(backend->window_);
     return backend;
 }
 
@@ -119,6 +146,8 @@ void TSdlBackend::SetTextInput(bool enabled) {
 }
 
 bool TSdlBackend::WaitEvent(TBackendEvent& event, int timeoutMs) {
+    if (CloseForGoneWindow(event))
+        return true;
     const std::uint64_t deadline = NowMs() + static_cast<std::uint64_t>(std::max(timeoutMs, 0));
     for (;;) {
         SDL_Event sdl;
@@ -130,6 +159,8 @@ bool TSdlBackend::WaitEvent(TBackendEvent& event, int timeoutMs) {
             const int left = now >= deadline ? 0 : static_cast<int>(deadline - now);
             got = left == 0 ? SDL_PollEvent(&sdl) : SDL_WaitEventTimeout(&sdl, left);
         }
+        if (CloseForGoneWindow(event))
+            return true;
         if (!got) {
             // A failing wait without a limit would spin; report it and treat it as a time-out.
             if (timeoutMs < 0)
@@ -208,9 +239,21 @@ bool TSdlBackend::Translate(const SDL_Event& sdl, TBackendEvent& event) {
             closeSent_ = true;
             event.Kind = TBackendEventKind::Close;
             return true;
+        case SDL_SYSWMEVENT:
+            return sdl.syswm.msg && X11WindowDestroyedBy(*sdl.syswm.msg) &&
+                   CloseForGoneWindow(event);
         default:
             return false;
     }
+}
+
+bool TSdlBackend::CloseForGoneWindow(TBackendEvent& event) {
+    if (!X11WindowGone() || closeSent_)
+        return false;
+    closeSent_ = true;
+    event = TBackendEvent{};
+    event.Kind = TBackendEventKind::Close;
+    return true;
 }
 
 bool TSdlBackend::FetchSurface() {
@@ -250,6 +293,8 @@ void TSdlBackend::CopyRect(const TBitmap& frame, const TRect& rect) {
 }
 
 void TSdlBackend::Present(const TBitmap& frame, const std::vector<TRect>& changed) {
+    if (X11WindowGone())
+        return;
     const bool whole = surfaceStale_;
     if (surfaceStale_ && !FetchSurface()) {
         ReportOnce("cannot reach the window's pixels");

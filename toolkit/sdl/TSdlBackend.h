@@ -31,6 +31,8 @@ private:
     TSdlBackend() = default;
     // False for events the application has no use for.
     bool Translate(const SDL_Event& sdl, TBackendEvent& event);
+    // Hands out the close event once the window was destroyed from outside.
+    bool CloseForGoneWindow(TBackendEvent& event);
     bool FetchSurface();
     void CopyRect(const TBitmap& frame, const TRect& rect);
     void ReportOnce(const char* what);
