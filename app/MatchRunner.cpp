@@ -63,7 +63,9 @@ void TMatchRunner::StartMatch() {
     Form2->Show();
 }
 
-void TMatchRunner::VisitStarted(TGame game) { MatchState.CurrentGameTag = TagOf(game); }
+void TMatchRunner::VisitStarted(TGame game) {
+    MatchState.CurrentGameTag = TagOf(game);
+}
 
 void TMatchRunner::VisitEnded(TGame game) {
     ScreenOf(game)->Hide();
@@ -76,12 +78,17 @@ void TMatchRunner::ClockTicked() {
     Form2->waktu->SetCaption(text);
     Form3->waktu->SetCaption(text);
     Form4->waktu->SetCaption(text);
-    if (outcome == TClockOutcome::MatchOver) EndMatch();
+    if (outcome == TClockOutcome::MatchOver)
+        EndMatch();
 }
 
-std::int32_t TMatchRunner::Score() const { return MatchState.MatchScore; }
+std::int32_t TMatchRunner::Score() const {
+    return MatchState.MatchScore;
+}
 
-void TMatchRunner::AddToScore(std::int32_t change) { MatchState.MatchScore += change; }
+void TMatchRunner::AddToScore(std::int32_t change) {
+    MatchState.MatchScore += change;
+}
 
 // Every timer stops first, the typing one before its screen can credit the answer itself; the
 // unfinished level or word earns nothing.

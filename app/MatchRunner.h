@@ -7,7 +7,7 @@ class TApplication;
 
 // Plays the one match of the run on Form1 to Form5; the screens must exist before any call.
 class TMatchRunner final : public TMatchShell {
-public:
+  public:
     explicit TMatchRunner(TApplication& app);
 
     void StartMatch() override;
@@ -18,7 +18,7 @@ public:
     void AddToScore(std::int32_t change) override;
     TRandomSource& Random() override { return random_; }
 
-private:
+  private:
     void EndMatch();
 
     TGeneratorSource random_;

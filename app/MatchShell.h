@@ -12,7 +12,7 @@ enum class TGame { BoxPush, WordGuess, Typing };
 // The screens reach the match, and through it one another, only by this interface, so that no
 // screen needs another screen's header.
 class TMatchShell {
-public:
+  public:
     virtual ~TMatchShell() = default;
 
     // START on the menu: the clock at 5:00, the score at 0, the box-pushing screen shown.

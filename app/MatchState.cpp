@@ -16,8 +16,11 @@ TClockOutcome TickMatchClock(TMatchState& state) {
 
 std::string ClockText(std::int32_t minutes, std::int32_t seconds) {
     std::string text = std::to_string(minutes) + ":";
-    if (seconds <= 9) text += "0";
+    if (seconds <= 9)
+        text += "0";
     return text + std::to_string(seconds);
 }
 
-std::string ScoreText(std::int32_t score) { return std::to_string(score); }
+std::string ScoreText(std::int32_t score) {
+    return std::to_string(score);
+}

@@ -25,6 +25,10 @@ void TForm1::FormCreate() {
     PlaceOnStage(*Label1, *Image1, 40, 392);
 }
 
-void TForm1::FreeButton1Click() { Shell.StartMatch(); }
+void TForm1::FreeButton1Click() {
+    Shell.StartMatch();
+}
 
-void TForm1::FreeButton5Click() { Application().Terminate(); }
+void TForm1::FreeButton5Click() {
+    Application().Terminate();
+}

@@ -2,13 +2,13 @@
 #pragma once
 
 #include "MatchShell.h"
-#include "TFreeButton.h"
 #include "TForm.h"
+#include "TFreeButton.h"
 #include "TImage.h"
 #include "TLabel.h"
 
 class TForm1 : public TForm {
-public:
+  public:
     TForm1(TApplication& app, TMatchShell& shell);
 
     void FormCreate() override;
@@ -20,7 +20,7 @@ public:
     TFreeButton* FreeButton5 = nullptr;
     TLabel* Label1 = nullptr;
 
-private:
+  private:
     TMatchShell& Shell;
 };
 

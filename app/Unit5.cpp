@@ -20,6 +20,10 @@ void TForm5::FormCreate() {
     PlaceOnStage(*EXIT, *Image1, 143, 400);
 }
 
-void TForm5::FormActivate() { skor->SetCaption(ScoreText(Shell.Score())); }
+void TForm5::FormActivate() {
+    skor->SetCaption(ScoreText(Shell.Score()));
+}
 
-void TForm5::EXITClick() { Application().Terminate(); }
+void TForm5::EXITClick() {
+    Application().Terminate();
+}

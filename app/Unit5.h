@@ -2,13 +2,13 @@
 #pragma once
 
 #include "MatchShell.h"
-#include "TFreeButton.h"
 #include "TForm.h"
+#include "TFreeButton.h"
 #include "TImage.h"
 #include "TLabel.h"
 
 class TForm5 : public TForm {
-public:
+  public:
     TForm5(TApplication& app, TMatchShell& shell);
 
     void FormCreate() override;
@@ -19,7 +19,7 @@ public:
     TLabel* skor = nullptr;
     TFreeButton* EXIT = nullptr;
 
-private:
+  private:
     TMatchShell& Shell;
 };
 

@@ -7,7 +7,7 @@
 // The games re-seed before each series of draws (the typing puzzle also before every letter
 // exchange), so a source takes both calls. Tests supply a scripted source to force any draw.
 class TRandomSource {
-public:
+  public:
     virtual ~TRandomSource() = default;
     virtual void Reseed() = 0;
     // A uniform whole number from 1 to K; K is at least 1.
@@ -18,14 +18,14 @@ public:
 // process-wide generator from the clock); without it a re-seed does nothing, which is what a
 // test with a fixed seed wants.
 class TGeneratorSource final : public TRandomSource {
-public:
+  public:
     explicit TGeneratorSource(std::mt19937& Generator,
                               std::function<void(std::mt19937&)> ReseedFromClock = {});
 
     void Reseed() override;
     int DrawFromOneTo(int K) override;
 
-private:
+  private:
     std::mt19937& Generator;
     std::function<void(std::mt19937&)> ReseedFromClock;
 };

@@ -104,7 +104,9 @@ void TForm2::FormClose() {
     TForm::FormClose();
 }
 
-void TForm2::acak() { Visit.LevelOrder = boxpush::acak(Shell.Random()); }
+void TForm2::acak() {
+    Visit.LevelOrder = boxpush::acak(Shell.Random());
+}
 
 void TForm2::LEVEL(int levelNumber) {
     ReportLoad(levelNumber, boxpush::LEVEL(Game, LevelMapText(levelNumber)));
@@ -207,7 +209,9 @@ void TForm2::Button3Click() {
 }
 
 // The match clock lives on this screen, but the match is the shell's.
-void TForm2::Timer1Timer() { Shell.ClockTicked(); }
+void TForm2::Timer1Timer() {
+    Shell.ClockTicked();
+}
 
 void TForm2::DrawNewBoxStyle() {
     Visit.BoxStyle = boxpush::DrawBoxStyle(Shell.Random());

@@ -86,7 +86,7 @@ int PartialCredit(const std::string& Typed, const std::string& CurrentSentence);
 // What a given answer asks the screen to update.
 struct AnswerOutcome {
     AnswerVerdict Verdict = AnswerVerdict::Wrong;
-    std::string Hint;    // the hint line's text: the hint for a wrong answer, empty for a correct one
+    std::string Hint;  // the hint line's text: the hint for a wrong answer, empty for a correct one
     int ScoreDelta = 0;  // the change of the match score; the screen adds it
     // On Correct: show the score, empty the answer box and show Game.Puzzle, the next one.
 };

@@ -69,7 +69,8 @@ void TForm4::FormCreate() {
     auto previous = std::move(Application().OnMessage);
     Application().OnMessage = [this, previous](TMessage& message, bool& handled) {
         ApplicationEvents1Message(message, handled);
-        if (!handled && previous) previous(message, handled);
+        if (!handled && previous)
+            previous(message, handled);
     };
 
     // acak; the pointer starts at 0.
@@ -91,7 +92,9 @@ void TForm4::FormActivate() {
     Timer1->SetEnabled(true);
 }
 
-void TForm4::FormClick() { Memo1->SetFocus(); }
+void TForm4::FormClick() {
+    Memo1->SetFocus();
+}
 
 void TForm4::Memo1KeyDown(int& key, TShiftState shift) {
     (void)shift;  // the modifiers are not looked at
@@ -100,10 +103,10 @@ void TForm4::Memo1KeyDown(int& key, TShiftState shift) {
         Label2->SetCaption("");
         return;
     }
-    const typing::AnswerOutcome outcome =
-        typing::SubmitAnswer(Game, Memo1->Text(), Shell.Random());
+    const typing::AnswerOutcome outcome = typing::SubmitAnswer(Game, Memo1->Text(), Shell.Random());
     Label2->SetCaption(outcome.Hint);
-    if (outcome.Verdict != typing::AnswerVerdict::Correct) return;
+    if (outcome.Verdict != typing::AnswerVerdict::Correct)
+        return;
     Shell.AddToScore(outcome.ScoreDelta);
     ShowScore();
     Label1->SetCaption("");
@@ -114,7 +117,8 @@ void TForm4::Memo1KeyDown(int& key, TShiftState shift) {
 
 void TForm4::Timer1Timer() {
     ProgressBar1->StepIt();
-    if (ProgressBar1->Position() != ProgressBar1->Max()) return;
+    if (ProgressBar1->Position() != ProgressBar1->Max())
+        return;
     ProgressBar1->SetPosition(ProgressBar1->Min());
     Timer1->SetEnabled(false);
     Shell.AddToScore(PartialCredit());
@@ -126,7 +130,8 @@ int TForm4::PartialCredit() const {
 }
 
 void TForm4::ApplicationEvents1Message(TMessage& message, bool& handled) {
-    if (message.Msg == RightButtonPress) handled = true;
+    if (message.Msg == RightButtonPress)
+        handled = true;
 }
 
 void TForm4::ShowPuzzle() {
@@ -143,4 +148,6 @@ void TForm4::ShowPuzzle() {
     }
 }
 
-void TForm4::ShowScore() { skor->SetCaption(ScoreText(Shell.Score())); }
+void TForm4::ShowScore() {
+    skor->SetCaption(ScoreText(Shell.Score()));
+}

@@ -14,7 +14,7 @@
 #include "TypingModel.h"
 
 class TForm4 : public TForm {
-public:
+  public:
     TForm4(TApplication& app, TMatchShell& shell);
 
     void FormCreate() override;
@@ -34,17 +34,17 @@ public:
     TLabel* skor = nullptr;
     TLabel* waktu = nullptr;
     TProgressBar* ProgressBar1 = nullptr;
-    TLabel* Label2 = nullptr;    // the hint line
-    TLabel* Label1 = nullptr;    // hidden: the line under construction
+    TLabel* Label2 = nullptr;      // the hint line
+    TLabel* Label1 = nullptr;      // hidden: the line under construction
     TListBox* ListBox1 = nullptr;  // hidden: the sentence bank
-    TTimer* Timer1 = nullptr;    // the visit timer, 3000 ms
+    TTimer* Timer1 = nullptr;      // the visit timer, 3000 ms
 
     typing::TTypingGame Game;
 
     static constexpr TColor Red = 255;  // the scrambled words
     static constexpr TColor Black = 0;  // everything else in the puzzle line
 
-private:
+  private:
     // Puts the puzzle in Game on screen: the hidden line, the text box, the red words.
     void ShowPuzzle();
     void ShowScore();

@@ -28,17 +28,21 @@ constexpr int PatternLeft = 16;
 
 std::string LetterLabelName(char letter) {
     // I, J and S would clash with other names in the design, so they carry an "a".
-    if (letter == 'I' || letter == 'J' || letter == 'S') return std::string(1, letter) + "a";
+    if (letter == 'I' || letter == 'J' || letter == 'S')
+        return std::string(1, letter) + "a";
     return std::string(1, letter);
 }
 
 // The letter keys send their upper-case code whatever the shift state; no other key is a guess.
-bool IsLetterKey(int key) { return key >= 'A' && key <= 'Z'; }
+bool IsLetterKey(int key) {
+    return key >= 'A' && key <= 'Z';
+}
 
 // The input boxes only pass keys on: typed text is thrown away as soon as it arrives.
 void KeepEmpty(TControl* sender) {
     auto* box = static_cast<TEdit*>(sender);
-    if (!box->Text().empty()) box->Clear();
+    if (!box->Text().empty())
+        box->Clear();
 }
 
 }  // namespace
@@ -51,11 +55,13 @@ std::string TForm3::PatternFontPath() {
     // Without a working directory the path names no file, and the pattern falls back to
     // another face.
     const std::string local = (error ? std::string() : directory.string()) + "/int/Model.TTF";
-    if (std::filesystem::exists(local, error)) return local;
+    if (std::filesystem::exists(local, error))
+        return local;
     // An installed game keeps its font in its data folder, found from the executable's own
     // place so that any install prefix works.
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return local;
+    if (error)
+        return local;
     const std::filesystem::path installed =
         (program.parent_path() / TEVRA_DATA_FROM_EXECUTABLE / "Model.TTF").lexically_normal();
     return std::filesystem::exists(installed, error) ? installed.string() : local;
@@ -177,11 +183,14 @@ void TForm3::FormActivate() {
 }
 
 // The file registered at creation, even if the working directory has changed since.
-void TForm3::FormDestroy() { TFontEngine::Instance().RemovePrivateFont(patternFont_); }
+void TForm3::FormDestroy() {
+    TFontEngine::Instance().RemovePrivateFont(patternFont_);
+}
 
 void TForm3::Edit1KeyDown(int& key, TShiftState shift) {
     (void)shift;  // either case is the same key
-    if (IsLetterKey(key)) ShowOutcome(wordguess::GuessLetter(Game, static_cast<char>(key)));
+    if (IsLetterKey(key))
+        ShowOutcome(wordguess::GuessLetter(Game, static_cast<char>(key)));
     Edit1->Clear();
 }
 
@@ -189,7 +198,8 @@ void TForm3::Edit2KeyDown(int& key, TShiftState shift) {
     (void)shift;
     const auto view = key == VK_SPACE ? wordguess::AskNextQuestion(Game) : std::nullopt;
     Edit2->Clear();
-    if (!view) return;
+    if (!view)
+        return;
     ClearQuestionArea();
     MoveInputTo(Edit1, Edit2);
     ShowQuestion(*view);
@@ -204,7 +214,8 @@ void TForm3::FreeButton1Click() {
 
 void TForm3::Timer1Timer() {
     ProgressBar1->StepIt();
-    if (ProgressBar1->Position() < ProgressBar1->Max()) return;
+    if (ProgressBar1->Position() < ProgressBar1->Max())
+        return;
     ProgressBar1->SetPosition(ProgressBar1->Min());
     Timer1->SetEnabled(false);
     Edit1->SetEnabled(false);
@@ -221,13 +232,15 @@ void TForm3::ShowQuestion(const wordguess::QuestionView& view) {
 }
 
 void TForm3::ShowOutcome(const wordguess::GuessOutcome& outcome) {
-    if (outcome.Result == wordguess::GuessResult::Ignored) return;
+    if (outcome.Result == wordguess::GuessResult::Ignored)
+        return;
     Label1->SetCaption(outcome.Pattern);
     if (outcome.ScoreDelta != 0) {
         Shell.AddToScore(outcome.ScoreDelta);
         ShowScore();
     }
-    if (outcome.WrongMarkShown > 0) salah[static_cast<std::size_t>(outcome.WrongMarkShown - 1)]->Show();
+    if (outcome.WrongMarkShown > 0)
+        salah[static_cast<std::size_t>(outcome.WrongMarkShown - 1)]->Show();
     if (outcome.QuestionEnded()) {
         hapushuruf();
         Label3->SetCaption(outcome.Description);
@@ -242,7 +255,8 @@ void TForm3::ShowOutcome(const wordguess::GuessOutcome& outcome) {
 }
 
 void TForm3::ClearQuestionArea() {
-    for (TLabel* mark : salah) mark->Hide();
+    for (TLabel* mark : salah)
+        mark->Hide();
     FreeButton1->Hide();
     ShowAllLetters();
     Label3->SetCaption("");
@@ -255,12 +269,16 @@ void TForm3::MoveInputTo(TEdit* active, TEdit* inactive) {
     active->SetFocus();
 }
 
-void TForm3::ShowScore() { skor->SetCaption(ScoreText(Shell.Score())); }
+void TForm3::ShowScore() {
+    skor->SetCaption(ScoreText(Shell.Score()));
+}
 
 void TForm3::ShowAllLetters() {
-    for (TLabel* letter : Letters) letter->Show();
+    for (TLabel* letter : Letters)
+        letter->Show();
 }
 
 void TForm3::hapushuruf() {
-    for (TLabel* letter : Letters) letter->Hide();
+    for (TLabel* letter : Letters)
+        letter->Hide();
 }

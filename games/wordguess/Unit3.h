@@ -16,7 +16,7 @@
 #include "WordGuessModel.h"
 
 class TForm3 : public TForm {
-public:
+  public:
     TForm3(TApplication& app, TMatchShell& shell);
 
     void FormCreate() override;
@@ -54,7 +54,7 @@ public:
 
     static constexpr TColor Red = 255;  // the wrong marks
 
-private:
+  private:
     void ShowQuestion(const wordguess::QuestionView& view);
     void ShowOutcome(const wordguess::GuessOutcome& outcome);
     // The letters on screen, the wrong marks and the pictures, for a fresh question.

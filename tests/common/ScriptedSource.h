@@ -17,7 +17,7 @@ enum class AfterScript {
 
 // Hands out the scripted draws in order, then the AfterScript values.
 class TScriptedSource final : public TRandomSource {
-public:
+  public:
     explicit TScriptedSource(std::deque<int> Draws = {}, AfterScript Then = AfterScript::Ones)
         : Draws(std::move(Draws)), Then(Then) {}
 
@@ -41,7 +41,7 @@ public:
     int Reseeds = 0;
     bool DrewBeforeReseed = false;
 
-private:
+  private:
     std::deque<int> Draws;
     AfterScript Then;
     int DrawCount = 0;

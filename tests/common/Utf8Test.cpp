@@ -18,9 +18,13 @@ TEST(Utf8, SplitAndDecodeAgreeOnEveryText) {
     };
     const Case Cases[] = {
         {"plain", "Kue", {"K", "u", "e"}},
-        {"two, three and four bytes", "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80",
+        {"two, three and four bytes",
+         "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80",
          {"\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80"}},
-        {"stray continuation byte", "a\x80" "b", {"a", "\x80", "b"}},
+        {"stray continuation byte",
+         "a\x80"
+         "b",
+         {"a", "\x80", "b"}},
         {"sequence cut short", "\xE2\x82z", {"\xE2", "\x82", "z"}},
         {"cut at the end", "x\xC3", {"x", "\xC3"}},
         {"overlong form", "\xC0\x80", {"\xC0", "\x80"}},
