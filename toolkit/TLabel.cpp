@@ -97,6 +97,13 @@ void TLabel::SetAlignment(TAlignment alignment) {
     Invalidate();
 }
 
+void TLabel::SetLayout(TTextLayout layout) {
+    if (layout == layout_)
+        return;
+    layout_ = layout;
+    Invalidate();
+}
+
 void TLabel::SetWordWrap(bool wrap) {
     if (wrap == wordWrap_)
         return;
@@ -193,10 +200,18 @@ void TLabel::Paint(TCanvas& canvas) {
     TFontEngine& engine = TFontEngine::Instance();
     const TFontMetrics shown = engine.Metrics(font);
     const int lineHeight = shown.LineHeight();
+    const std::vector<std::string> lines = Lines();
+    const int fullLineHeight = engine.Metrics(font_).LineHeight();
+    const int block = fullLineHeight * static_cast<int>(lines.size());
+    int y = 0;
+    if (layout_ == TTextLayout::Center)
+        y = (Height() - block) / 2;
+    if (layout_ == TTextLayout::Bottom)
+        y = Height() - block;
     // A smaller line keeps the middle of the full one, so a shrunk number stays centred in the
     // box drawn for the full size.
-    int y = (engine.Metrics(font_).LineHeight() - lineHeight) / 2;
-    for (const std::string& line : Lines()) {
+    y += (fullLineHeight - lineHeight) / 2;
+    for (const std::string& line : lines) {
         const int width = canvas.TextWidth(line);
         int x = 0;
         if (alignment_ == TAlignment::Center)

@@ -8,6 +8,8 @@
 #include "TFont.h"
 
 enum class TAlignment { LeftJustify, Center, RightJustify };
+// Where the lines sit in a label taller than its text.
+enum class TTextLayout { Top, Center, Bottom };
 
 class TLabel : public TGraphicControl {
   public:
@@ -19,6 +21,8 @@ class TLabel : public TGraphicControl {
     void SetFont(const TFont& font);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
+    TTextLayout Layout() const { return layout_; }
+    void SetLayout(TTextLayout layout);
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool wrap);
     bool Transparent() const { return transparent_; }
@@ -49,6 +53,7 @@ class TLabel : public TGraphicControl {
     std::string caption_;
     TFont font_;
     TAlignment alignment_ = TAlignment::LeftJustify;
+    TTextLayout layout_ = TTextLayout::Top;
     bool wordWrap_ = false;
     bool transparent_ = false;
     TColor color_ = RGB(236, 233, 216);

@@ -42,10 +42,14 @@ void TForm4::FormCreate() {
     waktu = AddLabel(*this, "0:00", clockFont);
     waktu->Name = "waktu";
     ProgressBar1 = AddVisitBar(*this, 205, 17);
-    // The hint line overlaps the bar's lower part; made after the bar, it is painted on top of it
-    // and stays readable.
+    // The hint line fills the gap between the bar's foot and the puzzle box: its label reaches
+    // down to the box and sets the line at its foot, clear of the bar. Made after the bar, it is
+    // painted on top of it all the same.
     Label2 = AddLabel(*this, "", MakeFont("Arial Black", -19, HintGreen));
     Label2->Name = "Label2";
+    Label2->SetAutoSize(false);
+    Label2->SetLayout(TTextLayout::Bottom);
+    Label2->SetBounds(0, 0, 640, 30);
 
     Label1 = Add<TLabel>();
     Label1->Name = "Label1";

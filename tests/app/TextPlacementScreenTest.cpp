@@ -137,6 +137,17 @@ TEST(TextPlacement, ClockScoreAndLettersSitInsideTheirWhiteBoxes) {
     ExpectInsideWhiteBox(run, *Form4->Image1, BoundsOf(*Form4->waktu), "typing clock");
     ExpectInsideWhiteBox(run, *Form4->Image1, BoundsOf(*Form4->skor), "typing score");
 
+    // The hint after a wrong answer: clear of the bar's foot and of the puzzle box's frame.
+    run.drive.Key(VK_RETURN);
+    ASSERT_FALSE(Form4->Label2->Caption().empty());
+    Form4->ProgressBar1->Hide();
+    run.drive.Pump();
+    const TRect hint = InkIn(run.drive.Screen(), *Form4->Image1, BoundsOf(*Form4->Label2)).Box;
+    const TRect puzzleBox = WhiteBoxAround(*Form4->Image1, CentreOf(BoundsOf(*Form4->RichEdit1)));
+    EXPECT_GE(hint.Top, BoundsOf(*Form4->ProgressBar1).Bottom) << Describe(hint);
+    EXPECT_LE(hint.Bottom + 2, puzzleBox.Top) << Describe(hint) << " over " << Describe(puzzleBox);
+    Form4->ProgressBar1->Show();
+
     run.drive.Advance(60000);
     ASSERT_TRUE(Form2->Visible());
     ExpectInsideWhiteBox(run, *Form2->Image1, BoundsOf(*Form2->waktu), "box pushing clock");
