@@ -59,6 +59,7 @@ void TMatchRunner::StartMatch() {
     MatchState.ClockMinutes = 5;
     MatchState.ClockSeconds = 0;
     MatchState.MatchScore = 0;
+    ShowClock();
     Form1->Hide();
     Form2->Show();
 }
@@ -74,12 +75,17 @@ void TMatchRunner::VisitEnded(TGame game) {
 
 void TMatchRunner::ClockTicked() {
     const TClockOutcome outcome = TickMatchClock(MatchState);
+    ShowClock();
+    if (outcome == TClockOutcome::MatchOver)
+        EndMatch();
+}
+
+// The three clock labels show the same time from START on, not only from the first tick.
+void TMatchRunner::ShowClock() {
     const std::string text = ClockText(MatchState.ClockMinutes, MatchState.ClockSeconds);
     Form2->waktu->SetCaption(text);
     Form3->waktu->SetCaption(text);
     Form4->waktu->SetCaption(text);
-    if (outcome == TClockOutcome::MatchOver)
-        EndMatch();
 }
 
 std::int32_t TMatchRunner::Score() const {

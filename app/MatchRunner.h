@@ -19,6 +19,7 @@ class TMatchRunner final : public TMatchShell {
     TRandomSource& Random() override { return random_; }
 
   private:
+    void ShowClock();
     void EndMatch();
 
     TGeneratorSource random_;
