@@ -13,7 +13,7 @@ constexpr char FirstMap[] =
 
 boxpush::TBoxPushGame FirstMapGame() {
     boxpush::TBoxPushGame Game;
-    boxpush::BeginVisit(Game, FirstMap);
+    boxpush::StartVisit(Game, FirstMap);
     return Game;
 }
 

@@ -210,7 +210,7 @@ LoadOutcome LEVEL(TBoxPushGame& Game, std::string_view MapText) {
     return LoadOutcome{LevelMapError{}, GridRepaint::Whole};
 }
 
-LoadOutcome BeginVisit(TBoxPushGame& Game, std::string_view MapText) {
+LoadOutcome StartVisit(TBoxPushGame& Game, std::string_view MapText) {
     ResetUndoHistory(Game);
     Game.UndoEnabled = false;
     LoadOutcome Outcome = LEVEL(Game, MapText);

@@ -80,7 +80,7 @@ struct LoadOutcome {
 LoadOutcome LEVEL(TBoxPushGame& Game, std::string_view MapText);
 
 // The model's share of the start of a visit: history reset, UNDO disabled, LEVEL, BoardReady.
-LoadOutcome BeginVisit(TBoxPushGame& Game, std::string_view MapText);
+LoadOutcome StartVisit(TBoxPushGame& Game, std::string_view MapText);
 
 // One arrow key, the whole key handler: undo bookkeeping, snapshot, lift the player, the step
 // routine, complete the move, win test. Ignored while BoardReady is false, and also when the

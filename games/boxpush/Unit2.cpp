@@ -90,7 +90,7 @@ void TForm2::FormActivate() {
     Shell.VisitStarted(TGame::BoxPush);
     ShowScore();
     const int levelNumber = boxpush::LevelToPlay(Visit);
-    ReportLoad(levelNumber, boxpush::BeginVisit(Game, LevelMapText(levelNumber)));
+    ReportLoad(levelNumber, boxpush::StartVisit(Game, LevelMapText(levelNumber)));
     MirrorUndoButton();
     dg->Invalidate();
     GiveGridFocus();

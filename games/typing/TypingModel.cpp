@@ -75,6 +75,34 @@ bool IsChosen(const std::vector<int>& Numbers, int Number) {
 
 }  // namespace
 
+bool SentencePuzzle::operator==(const SentencePuzzle& Other) const {
+    return CurrentSentence == Other.CurrentSentence && Words == Other.Words &&
+           ScrambledWordNumbers == Other.ScrambledWordNumbers && DisplayLine == Other.DisplayLine &&
+           WordStarts == Other.WordStarts && RedRanges == Other.RedRanges;
+}
+
+bool TTypingGame::operator==(const TTypingGame& Other) const {
+    return Bank == Other.Bank && SentenceOrder == Other.SentenceOrder &&
+           SentencePointer == Other.SentencePointer && Puzzle == Other.Puzzle;
+}
+
+std::ostream& operator<<(std::ostream& Out, const SentencePuzzle& Puzzle) {
+    Out << "sentence \"" << Puzzle.CurrentSentence << "\", shown \"" << Puzzle.DisplayLine
+        << "\", red";
+    for (const RedRange& Range : Puzzle.RedRanges) {
+        Out << ' ' << Range.Start << '+' << Range.Length;
+    }
+    return Out;
+}
+
+std::ostream& operator<<(std::ostream& Out, const TTypingGame& Game) {
+    Out << "order";
+    for (int Position : Game.SentenceOrder) {
+        Out << ' ' << Position;
+    }
+    return Out << ", pointer " << Game.SentencePointer << ", " << Game.Puzzle;
+}
+
 TTypingGame CreateTyping(TRandomSource& Random, SentenceBank Bank) {
     if (Bank.empty()) {
         throw std::invalid_argument("a sentence bank needs at least one sentence");

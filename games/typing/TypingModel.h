@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,7 @@ struct SentencePuzzle {
     std::string DisplayLine;                // the sentence, chosen words scrambled, one space after
     std::vector<std::size_t> WordStarts;    // where each chosen word begins in DisplayLine
     std::vector<RedRange> RedRanges;        // the chosen words, first to fourth; the rest is black
+    bool operator==(const SentencePuzzle& Other) const;
 };
 
 // What the screen keeps between visits, and the puzzle on screen.
@@ -47,7 +49,11 @@ struct TTypingGame {
     std::vector<int> SentenceOrder;  // bank positions from 1, a permutation
     int SentencePointer = 0;         // 0 until the first puzzle, then a position in SentenceOrder
     SentencePuzzle Puzzle;           // its CurrentSentence stays empty until the first puzzle
+    bool operator==(const TTypingGame& Other) const;
 };
+
+std::ostream& operator<<(std::ostream& Out, const SentencePuzzle& Puzzle);
+std::ostream& operator<<(std::ostream& Out, const TTypingGame& Game);
 
 // Creation: the sentence order is shuffled once and the pointer is 0. An empty bank is refused
 // with std::invalid_argument.

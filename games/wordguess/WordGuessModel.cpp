@@ -43,6 +43,22 @@ bool TWordGuessGame::operator==(const TWordGuessGame& Other) const {
            GuessingOpen == Other.GuessingOpen && QuestionFinished == Other.QuestionFinished;
 }
 
+std::ostream& operator<<(std::ostream& Out, const TWordGuessGame& Game) {
+    Out << "order";
+    for (int Entry : Game.Order) {
+        Out << ' ' << Entry;
+    }
+    Out << ", pointer " << Game.QuestionPointer << ", answer \"" << Game.CurrentAnswer
+        << "\", pattern \"" << Game.Pattern << "\", letters left ";
+    for (std::size_t Index = 0; Index < Game.LetterAvailable.size(); ++Index) {
+        if (Game.LetterAvailable[Index]) {
+            Out << static_cast<char>('A' + Index);
+        }
+    }
+    return Out << ", wrong " << Game.WrongCount << ", open " << Game.GuessingOpen << ", finished "
+               << Game.QuestionFinished;
+}
+
 TWordGuessGame CreateWordGuess(TRandomSource& Random, QuestionBank Bank) {
     if (Bank.size() < static_cast<std::size_t>(QuestionsInOrder)) {
         throw std::invalid_argument("a question bank needs at least five entries");

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "QuestionBank.h"
@@ -66,6 +67,8 @@ struct GuessOutcome {
         return Result == GuessResult::Solved || Result == GuessResult::Lost;
     }
 };
+
+std::ostream& operator<<(std::ostream& Out, const TWordGuessGame& Game);
 
 // Creation: the question order is shuffled once (acak) and the pointer starts at 1.
 // The bank needs at least five entries; a shorter one is refused with std::invalid_argument.

@@ -34,14 +34,14 @@ inline std::string MapTextOf(const BoardGrid& Board) {
 // A game at the start of a visit on the given board, loaded through the real map reader.
 inline TBoxPushGame GameOn(const BoardGrid& Board) {
     TBoxPushGame Game;
-    const LoadOutcome Loaded = BeginVisit(Game, MapTextOf(Board));
+    const LoadOutcome Loaded = StartVisit(Game, MapTextOf(Board));
     EXPECT_EQ(Loaded.Error.Fault, LevelMapFault::None) << Loaded.Error.Message << Board;
     return Game;
 }
 
 inline TBoxPushGame GameOnShippedMap(const std::string& Name) {
     TBoxPushGame Game;
-    const LoadOutcome Loaded = BeginVisit(Game, ReadShippedMap(Name));
+    const LoadOutcome Loaded = StartVisit(Game, ReadShippedMap(Name));
     EXPECT_EQ(Loaded.Error.Fault, LevelMapFault::None) << Name << ": " << Loaded.Error.Message;
     return Game;
 }

@@ -60,7 +60,7 @@ TEST_P(RandomPlay, KeepsTheBoardSoundAndUndoesExactlyTheLastKeys) {
 
     for (int Sequence = 0; Sequence < Sequences; ++Sequence) {
         TBoxPushGame Game;
-        ASSERT_EQ(BeginVisit(Game, MapText).Error.Fault, LevelMapFault::None);
+        ASSERT_EQ(StartVisit(Game, MapText).Error.Fault, LevelMapFault::None);
         std::deque<BoardGrid> History;  // boards before the keys the model may still undo
         bool LastWasUndo = false;
         int UndoRun = 0;
@@ -98,7 +98,7 @@ TEST_P(RandomPlay, KeepsTheBoardSoundAndUndoesExactlyTheLastKeys) {
                 ASSERT_TRUE(Game.UndoEnabled);
                 if (Outcome.Level == LevelState::Solved) {
                     ++Solved;
-                    ASSERT_EQ(BeginVisit(Game, MapText).Error.Fault, LevelMapFault::None);
+                    ASSERT_EQ(StartVisit(Game, MapText).Error.Fault, LevelMapFault::None);
                     History.clear();
                 }
             } else if (PendingUndos > 0) {

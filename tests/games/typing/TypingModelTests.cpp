@@ -239,6 +239,7 @@ TEST(TypingAnswer, IsCheckedExactlyAndCorrectAnswersScoreTheirLength) {
         TTypingGame Game = CreateTyping(Random);
         BuildNextPuzzle(Game, Random);
         ASSERT_EQ(Game.Puzzle.CurrentSentence, FirstSentence);
+        const TTypingGame Before = Game;
         const AnswerOutcome Outcome = SubmitAnswer(Game, Each.Typed, Random);
         EXPECT_EQ(Outcome.Verdict, Each.Verdict) << Each.Name;
         EXPECT_EQ(Outcome.ScoreDelta, Each.ScoreDelta) << Each.Name;
@@ -246,6 +247,9 @@ TEST(TypingAnswer, IsCheckedExactlyAndCorrectAnswersScoreTheirLength) {
         EXPECT_EQ(Outcome.Hint, Correct ? "" : WrongAnswerHint) << Each.Name;
         EXPECT_EQ(Game.Puzzle.CurrentSentence, Correct ? SecondSentence : FirstSentence)
             << Each.Name;
+        if (!Correct) {
+            EXPECT_EQ(Game, Before) << Each.Name << ": a wrong answer keeps the puzzle";
+        }
     }
 }
 
