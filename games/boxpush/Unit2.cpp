@@ -116,8 +116,7 @@ void TForm2::LEVEL(int levelNumber) {
 std::string TForm2::LevelMapText(int levelNumber) {
     TResourceBytes bytes;
     std::string error;
-    const std::string name = "TES" + std::to_string(levelNumber);
-    if (!FindResource(name, &bytes, &error)) {
+    if (!FindResource(boxpush::LevelMapName(levelNumber), &bytes, &error)) {
         std::fprintf(stderr, "tevra: %s\n", error.c_str());
         return std::string();
     }
@@ -127,7 +126,7 @@ std::string TForm2::LevelMapText(int levelNumber) {
 void TForm2::ReportLoad(int levelNumber, const boxpush::LoadOutcome& outcome) {
     if (outcome.Error.Fault == boxpush::LevelMapFault::None)
         return;
-    std::fprintf(stderr, "tevra: level map TES%d: %s\n", levelNumber,
+    std::fprintf(stderr, "tevra: level map %s: %s\n", boxpush::LevelMapName(levelNumber).c_str(),
                  outcome.Error.Message.c_str());
 }
 
