@@ -14,8 +14,10 @@ TEST(MatchClock, CountsDownFiveMinutesAndStopsAtZero) {
         int tick;
         const char* text;
     };
-    const Expected expected[] = {{1, "4:59"}, {55, "4:05"}, {60, "4:00"}, {173, "2:07"},
-                                 {255, "0:45"}, {293, "0:07"}, {300, "0:00"}};
+    // x:10 and x:09 are either side of the one place where the leading zero starts.
+    const Expected expected[] = {{1, "4:59"},   {50, "4:10"},  {51, "4:09"},  {55, "4:05"},
+                                 {60, "4:00"},  {173, "2:07"}, {255, "0:45"}, {290, "0:10"},
+                                 {291, "0:09"}, {293, "0:07"}, {300, "0:00"}};
     std::size_t next = 0;
     for (int tick = 1; tick <= 300; ++tick) {
         const TClockOutcome outcome = TickMatchClock(state);

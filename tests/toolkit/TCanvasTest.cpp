@@ -136,6 +136,43 @@ const TShapeCase ShapeCases[] = {
      Rows({"###.", "###.", "###.", "...."})},
     {"RoundRectHangingOffTheTopLeft", 4, 4, [](TCanvas& k) { k.RoundRect(-3, -3, 3, 3, 4, 4); },
      Rows({"##o.", "##o.", "oo..", "...."})},
+    // Lines crossing the clip's right edge (x = 5) keep every pixel left of it.
+    {"LineLeavingThroughTheClipsRightEdge", 8, 3,
+     [](TCanvas& k) {
+         k.SetClipRect(TRect{0, 0, 5, 3});
+         k.MoveTo(2, 1);
+         k.LineTo(7, 1);
+     },
+     Rows({"........", "..ooo...", "........"})},
+    {"LineFromTheClipsLastColumnOutward", 8, 3,
+     [](TCanvas& k) {
+         k.SetClipRect(TRect{0, 0, 5, 3});
+         k.MoveTo(4, 1);
+         k.LineTo(8, 1);
+     },
+     Rows({"........", "....o...", "........"})},
+    {"LineComingInFromBeyondTheRightEdge", 8, 3,
+     [](TCanvas& k) {
+         k.SetClipRect(TRect{0, 0, 5, 3});
+         k.MoveTo(7, 1);
+         k.LineTo(1, 1);
+     },
+     Rows({"........", "..ooo...", "........"})},
+    {"DiagonalThroughTheRightEdge", 8, 5,
+     [](TCanvas& k) {
+         k.SetClipRect(TRect{0, 0, 5, 5});
+         k.MoveTo(2, 0);
+         k.LineTo(7, 5);
+     },
+     Rows({"..o.....", "...o....", "....o...", "........", "........"})},
+    {"WidePenJustRightOfTheClipReachesIn", 8, 4,
+     [](TCanvas& k) {
+         k.SetClipRect(TRect{0, 0, 5, 4});
+         k.Pen.Width = 2;
+         k.MoveTo(5, 1);
+         k.LineTo(5, 3);
+     },
+     Rows({"....o...", "....o...", "....o...", "........"})},
     {"LongDiagonalThroughNegativeSpace", 4, 4,
      [](TCanvas& k) {
          k.MoveTo(-10, -10);

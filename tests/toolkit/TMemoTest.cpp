@@ -100,6 +100,31 @@ TEST(Memo, EditingKeysActByCharacter) {
     }
 }
 
+// Delete with the caret after the last character: nothing to delete, so no change is told either
+// (the word screen's boxes act on every change they hear of).
+TEST(TextBoxes, DeleteAtTheEndOfTheTextChangesNothing) {
+    for (const std::string text : {"", "abc", "a\xc3\xa9"}) {
+        TMemoRun run;
+        TEdit* edit = run.form->Add<TEdit>();
+        edit->SetBounds(10, 80, 180, 30);
+        int changes = 0;
+        run.memo->OnChange = [&](TControl*) { ++changes; };
+        edit->OnChange = [&](TControl*) { ++changes; };
+        for (TControl* box : {static_cast<TControl*>(run.memo), static_cast<TControl*>(edit)}) {
+            box->SetFocus();
+            run.drive.Text(text);
+            run.drive.Key(VK_END);
+            changes = 0;
+            run.drive.Key(VK_DELETE);
+            run.drive.KeyDown(VK_DELETE, TShiftState::None, true);
+            EXPECT_EQ(changes, 0) << "'" << text << "'";
+        }
+        EXPECT_EQ(run.memo->Text(), text);
+        EXPECT_EQ(run.memo->SelStart(), DecodeUtf8(text).size());
+        EXPECT_EQ(edit->Text(), text);
+    }
+}
+
 TEST(Memo, KeyRepeatActsOnEveryRepeat) {
     TMemoRun run;
     run.drive.Text("abcdef");
