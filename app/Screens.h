@@ -1,4 +1,4 @@
-// Creates the game's five screens in their fixed order.
+// Creates the game's five screens in their fixed order, with the match shell they share.
 #pragma once
 
 #include <string>
