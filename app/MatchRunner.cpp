@@ -14,40 +14,23 @@
 
 namespace {
 
-TForm* ScreenOf(TGame game) {
-    switch (game) {
-        case TGame::BoxPush:
-            return Form2;
-        case TGame::WordGuess:
-            return Form3;
-        case TGame::Typing:
-            break;
-    }
-    return Form4;
-}
+// A game's place in the rotation: its screen, its tag in the match state, the game after it.
+struct TRotationSeat {
+    TForm* Screen;
+    const char* Tag;
+    TGame Next;
+};
 
-TGame NextGame(TGame game) {
+TRotationSeat SeatOf(TGame game) {
     switch (game) {
         case TGame::BoxPush:
-            return TGame::WordGuess;
+            return {Form2, GameTagBoxPush, TGame::WordGuess};
         case TGame::WordGuess:
-            return TGame::Typing;
+            return {Form3, GameTagWordGuess, TGame::Typing};
         case TGame::Typing:
             break;
     }
-    return TGame::BoxPush;
-}
-
-const char* TagOf(TGame game) {
-    switch (game) {
-        case TGame::BoxPush:
-            return GameTagBoxPush;
-        case TGame::WordGuess:
-            return GameTagWordGuess;
-        case TGame::Typing:
-            break;
-    }
-    return GameTagTyping;
+    return {Form4, GameTagTyping, TGame::BoxPush};
 }
 
 }  // namespace
@@ -65,12 +48,13 @@ void TMatchRunner::StartMatch() {
 }
 
 void TMatchRunner::VisitStarted(TGame game) {
-    MatchState.CurrentGameTag = TagOf(game);
+    MatchState.CurrentGameTag = SeatOf(game).Tag;
 }
 
 void TMatchRunner::VisitEnded(TGame game) {
-    ScreenOf(game)->Hide();
-    ScreenOf(NextGame(game))->Show();
+    const TRotationSeat seat = SeatOf(game);
+    seat.Screen->Hide();
+    SeatOf(seat.Next).Screen->Show();
 }
 
 void TMatchRunner::ClockTicked() {
