@@ -1,4 +1,4 @@
-// The stage rule: every screen's 800 x 600 picture is centred on the display.
+// The stage rule: each screen's 800 x 600 picture is centred on the display, as large as fits.
 #pragma once
 
 struct TStageOrigin {
@@ -13,4 +13,15 @@ constexpr int StageHeight = 600;
 // origin and the stage overhangs the display on every side.
 constexpr TStageOrigin StageOriginFor(int screenWidth, int screenHeight) {
     return TStageOrigin{(screenWidth - StageWidth) / 2, (screenHeight - StageHeight) / 2};
+}
+
+// The scale at which the whole picture is drawn, in quarters (4 is 1:1): the largest step of 0.25
+// at which the stage still fits the display, and 1:1 on a display no larger than the stage. The
+// stage rule above then works on the display's size in logical units (the device size divided by
+// the scale), so every stage position stays as it is in stage units.
+constexpr int StageScaleQuarters(int screenWidth, int screenHeight) {
+    const int across = screenWidth * 4 / StageWidth;
+    const int down = screenHeight * 4 / StageHeight;
+    const int fits = across < down ? across : down;
+    return fits > 4 ? fits : 4;
 }

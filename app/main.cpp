@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Screens.h"
+#include "Stage.h"
 #include "TApplication.h"
 #include "TevraResources.h"
 #include "sdl/TSdlBackend.h"
@@ -20,7 +21,8 @@ int main() {
         std::fprintf(stderr, "tevra: %s; the system's default faces stand in\n", error.c_str());
     int exitCode = 0;
     {
-        TApplication app(*backend);
+        const TSize display = backend->DisplaySize();
+        TApplication app(*backend, StageScaleQuarters(display.Width, display.Height));
         CreateScreens(app);
         app.Run();
     }

@@ -94,6 +94,20 @@ int RowOrigin(int row, int faceHeight, int itemHeight) {
     }
 }
 
+// Where the face sits on the button: raised with its shadow below right, lifted under the pointer,
+// pushed in when pressed.
+TPoint FaceOffset(TMouseState state) {
+    switch (state) {
+        case msHover:
+            return TPoint{0, 0};
+        case msPressed:
+            return TPoint{3, 3};
+        case msNormal:
+            break;
+    }
+    return TPoint{2, 2};
+}
+
 void DrawPath(TCanvas& canvas, TColor color, std::initializer_list<TPoint> points) {
     canvas.Pen = TPen{color, 1};
     auto it = points.begin();
@@ -256,11 +270,9 @@ TPoint TFreeButton::GlyphOrigin(int faceWidth, int faceHeight) const {
     return TPoint{x, RowOrigin(PositionRow(ordinal), faceHeight, glyph_.Height())};
 }
 
-void TFreeButton::PaintFace(TBitmap& face, TColor faceColor, TColor lightColor) const {
+void TFreeButton::PaintFace(TCanvas& canvas, int w2, int h2, TColor faceColor,
+                            TColor lightColor) const {
     const TLookShades& shades = ShadesFor(mouseState_);
-    const int w2 = face.Width();
-    const int h2 = face.Height();
-    TCanvas canvas(face);
 
     canvas.Brush = TBrush{Shade(faceColor, shades.Fill), TBrushStyle::Solid};
     canvas.Pen = TPen{Shade(faceColor, shades.OuterOutline), 1};
@@ -305,15 +317,18 @@ void TFreeButton::PaintFace(TBitmap& face, TColor faceColor, TColor lightColor) 
     }
 }
 
-void TFreeButton::ComposeBack(TBitmap& back, const TBitmap& face) const {
-    const int w = back.Width();
-    const int h = back.Height();
+void TFreeButton::ComposeBack(TCanvas& canvas, int w, int h, const TBitmap& face,
+                              TPoint faceAt) const {
     const TColor b = backColor_;
     auto darker = [b](int amount) { return ShadeColor(b, amount, TShade::Darken); };
-    TCanvas canvas(back);
+    if (mouseState_ == msPressed) {
+        canvas.Pen = TPen{b, 1};
+        canvas.Brush = TBrush{b, TBrushStyle::Solid};
+        canvas.Rectangle(0, 0, w, h);
+    }
+    canvas.DrawLayer(TRect::FromSize(faceAt.X, faceAt.Y, w - 4, h - 4), face);
     switch (mouseState_) {
         case msNormal:
-            canvas.Draw(2, 2, face);
             DrawPath(canvas, darker(100), {{w - 2, 4}, {w - 2, h - 2}, {3, h - 2}});
             DrawPath(canvas, darker(50), {{w - 1, 5}, {w - 1, h - 1}, {4, h - 1}});
             canvas.SetPixel(w - 3, h - 3, darker(100));
@@ -321,7 +336,6 @@ void TFreeButton::ComposeBack(TBitmap& back, const TBitmap& face) const {
             canvas.SetPixel(w - 1, h - 1, b);
             break;
         case msHover:
-            canvas.Draw(0, 0, face);
             DrawPath(canvas, darker(100), {{w - 4, 4}, {w - 4, h - 4}, {3, h - 4}});
             DrawPath(canvas, darker(75), {{w - 3, 4}, {w - 3, h - 3}, {3, h - 3}});
             DrawPath(canvas, darker(50), {{w - 2, 5}, {w - 2, h - 2}, {4, h - 2}});
@@ -333,10 +347,6 @@ void TFreeButton::ComposeBack(TBitmap& back, const TBitmap& face) const {
             canvas.SetPixel(w - 1, h - 1, b);
             break;
         case msPressed:
-            canvas.Pen = TPen{b, 1};
-            canvas.Brush = TBrush{b, TBrushStyle::Solid};
-            canvas.Rectangle(0, 0, w, h);
-            canvas.Draw(3, 3, face);
             break;
     }
 }
@@ -352,15 +362,20 @@ void TFreeButton::Paint(TCanvas& canvas) {
 
     // Everything is composed off-screen and copied in one operation, so the screen never shows a
     // half-drawn button; both images are rebuilt from nothing each time.
-    TBitmap back(std::max(Width(), 0), std::max(Height(), 0), backColor_);
-    if (Width() > 4 && Height() > 4) {
-        TBitmap face(Width() - 4, Height() - 4, backColor_);
-        const TColor faceColor = FaceColor();
-        const TColor lightColor = ActiveLightColor();
-        PaintFace(face, faceColor, lightColor);
-        ComposeBack(back, face);
+    const int w = std::max(Width(), 0);
+    const int h = std::max(Height(), 0);
+    const TRect whole{0, 0, w, h};
+    TBitmap back = canvas.NewLayer(whole, backColor_);
+    if (w > 4 && h > 4) {
+        TCanvas backCanvas = canvas.LayerCanvas(back, whole);
+        const TPoint faceAt = FaceOffset(mouseState_);
+        const TRect faceRect = TRect::FromSize(faceAt.X, faceAt.Y, w - 4, h - 4);
+        TBitmap face = backCanvas.NewLayer(faceRect, backColor_);
+        TCanvas faceCanvas = backCanvas.LayerCanvas(face, faceRect);
+        PaintFace(faceCanvas, w - 4, h - 4, FaceColor(), ActiveLightColor());
+        ComposeBack(backCanvas, w, h, face, faceAt);
     }
-    canvas.Draw(0, 0, back);
+    canvas.DrawLayer(whole, back);
 }
 
 void TFreeButton::SetLook(TMouseState state) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "TScaledPictureCache.h"
 #include "TTimer.h"
 
 namespace {
@@ -34,9 +35,17 @@ std::mt19937& ProcessRandom() {
     return generator;
 }
 
-TApplication::TApplication(TBackend& backend) : backend_(backend) {
+TApplication::TApplication(TBackend& backend, int scaleQuarters) : backend_(backend) {
     const TSize display = backend_.DisplaySize();
+    const int quarters = std::max(scaleQuarters, 1);
+    device_ = TDeviceTransform::ForDisplay(display, quarters);
+    screen_ = TDeviceTransform::LogicalSize(display, quarters);
     frame_.SetSize(display.Width, display.Height, clBlack);
+    // Room for the scaled copy of a whole-screen picture and the small ones drawn with it, so a
+    // repaint never has to resample the background again.
+    const std::size_t frameBytes = static_cast<std::size_t>(display.Width) * display.Height * 4;
+    TScaledPictureCache::Instance().SetLimitBytes(
+        std::max<std::size_t>(8u << 20, frameBytes * 5 / 4));
 }
 
 TApplication::~TApplication() {
@@ -132,14 +141,25 @@ void TApplication::PaintPending() {
     if (!active_)
         return;
     std::vector<TRect> rects = active_->TakePendingRects();
-    if (exposed_) {
+    const TRect wholeFrame{0, 0, frame_.Width(), frame_.Height()};
+    const bool exposed = exposed_;
+    if (exposed) {
         exposed_ = false;
-        rects.assign(1, TRect{0, 0, frame_.Width(), frame_.Height()});
+        rects.assign(1, device_.Cover(wholeFrame));
     }
     if (rects.empty())
         return;
     active_->PaintRects(frame_, rects);
-    backend_.Present(frame_, rects);
+    std::vector<TRect> changed;
+    if (exposed) {
+        // The black border beyond the logical screen is pushed too.
+        changed.push_back(wholeFrame);
+    } else {
+        changed.reserve(rects.size());
+        for (const TRect& rect : rects)
+            changed.push_back(device_.Map(rect).Intersect(wholeFrame));
+    }
+    backend_.Present(frame_, changed);
 }
 
 void TApplication::FormShown(TForm* form) {
@@ -208,7 +228,8 @@ void TApplication::HandleEvent(const TBackendEvent& event) {
     TMessage message;
     message.Form = active_;
     message.Shift = event.Shift;
-    message.Pos = event.Pos;
+    // The pointer is over a device pixel; forms hear of the logical pixel it belongs to.
+    message.Pos = device_.Unmap(event.Pos);
     switch (event.Kind) {
         case TBackendEventKind::KeyDown:
             message.Msg = WM_KEYDOWN;

@@ -12,13 +12,16 @@
 #include "Messages.h"
 #include "TBackend.h"
 #include "TBitmap.h"
+#include "TDeviceTransform.h"
 #include "TForm.h"
 
 class TTimer;
 
 class TApplication {
 public:
-    explicit TApplication(TBackend& backend);
+    // The scale, in quarters (4 is 1:1), is the one at which the whole picture is drawn on the
+    // display; forms and controls work in logical units and never see it.
+    explicit TApplication(TBackend& backend, int scaleQuarters = 4);
     // Destroys the forms in creation order, running each one's FormDestroy first.
     ~TApplication();
     TApplication(const TApplication&) = delete;
@@ -46,7 +49,10 @@ public:
     // setting handled discards the message.
     std::function<void(TMessage& message, bool& handled)> OnMessage;
 
-    TSize ScreenSize() const { return backend_.DisplaySize(); }
+    // The display's size in logical units: the device size divided by the scale.
+    TSize ScreenSize() const { return screen_; }
+    // How logical units land on the display's pixels (the frame and the backend's events).
+    const TDeviceTransform& Device() const { return device_; }
     std::uint64_t NowMs() const { return backend_.NowMs(); }
     TBackend& Backend() { return backend_; }
 
@@ -61,7 +67,7 @@ public:
 
     // The form shown last and not hidden since; messages go to it.
     TForm* ActiveForm() const { return active_; }
-    const TBitmap& Frame() const { return frame_; }
+    const TBitmap& Frame() const { return frame_; }  // in device pixels
     // Paints the active form's pending rectangles and pushes them to the backend.
     void PaintPending();
 
@@ -82,6 +88,8 @@ private:
     void FireDueTimers();
 
     TBackend& backend_;
+    TDeviceTransform device_;
+    TSize screen_;
     std::vector<std::unique_ptr<TForm>> forms_;
     std::vector<TTimer*> timers_;
     TForm* active_ = nullptr;

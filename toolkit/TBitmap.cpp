@@ -4,11 +4,20 @@
 #include "ImageCodec.h"
 #include "TResources.h"
 
+std::uint64_t TBitmap::ContentStamp() const {
+    // One counter for every picture, so two pictures never share a stamp unless one is a copy.
+    static std::uint64_t last = 0;
+    if (stamp_ == 0)
+        stamp_ = ++last;
+    return stamp_;
+}
+
 TBitmap::TBitmap(int width, int height, TColor fill) {
     SetSize(width, height, fill);
 }
 
 void TBitmap::SetSize(int width, int height, TColor fill) {
+    stamp_ = 0;
     if (width <= 0 || height <= 0) {
         width_ = 0;
         height_ = 0;
@@ -30,6 +39,7 @@ TColor TBitmap::Pixel(int x, int y) const {
 void TBitmap::SetPixel(int x, int y, TColor color) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_)
         return;
+    stamp_ = 0;
     pixels_[static_cast<std::size_t>(y) * width_ + x] = ToNative(color);
 }
 
@@ -50,6 +60,7 @@ bool TBitmap::LoadFromBytes(const std::uint8_t* data, std::size_t size, std::str
     width_ = image.Width;
     height_ = image.Height;
     pixels_ = std::move(image.Pixels);
+    stamp_ = 0;
     return true;
 }
 

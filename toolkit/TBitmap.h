@@ -21,7 +21,10 @@ public:
 
     TColor Pixel(int x, int y) const;             // clBlack outside the picture
     void SetPixel(int x, int y, TColor color);    // ignored outside the picture
-    std::uint32_t* Row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+    std::uint32_t* Row(int y) {
+        stamp_ = 0;
+        return pixels_.data() + static_cast<std::size_t>(y) * width_;
+    }
     const std::uint32_t* Row(int y) const {
         return pixels_.data() + static_cast<std::size_t>(y) * width_;
     }
@@ -36,6 +39,10 @@ public:
     // Loads a named resource compiled into the executable (see TResources.h).
     bool LoadFromResource(const std::string& name, std::string* error);
     bool SaveToPng(const std::string& path, std::string* error) const;
+
+    // A number that names the pixels as they are now: copies share it, and any change through
+    // SetSize, SetPixel, Row or a load gives the picture a new one. Scaled copies are cached by it.
+    std::uint64_t ContentStamp() const;
 
     friend bool operator==(const TBitmap& a, const TBitmap& b) {
         return a.width_ == b.width_ && a.height_ == b.height_ && a.pixels_ == b.pixels_;
@@ -53,4 +60,5 @@ private:
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint32_t> pixels_;
+    mutable std::uint64_t stamp_ = 0;  // 0: changed since the last stamp was handed out
 };

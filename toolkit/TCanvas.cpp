@@ -7,6 +7,7 @@
 
 #include "SysColors.h"
 #include "TFontEngine.h"
+#include "TScaledPictureCache.h"
 
 namespace {
 
@@ -18,18 +19,35 @@ TRect BitmapRect(const TBitmap& b) {
     return TRect{0, 0, b.Width(), b.Height()};
 }
 
-// Writes pixels in bitmap coordinates, dropping every one outside the clip.
+// Writes logical pixels, dropping every device pixel outside the clip. With the identity transform
+// a logical pixel is one bitmap pixel; scaled, it is the block of device pixels it covers.
 class TPlotter {
   public:
-    TPlotter(TBitmap& target, const TRect& clip) : target_(target), clip_(clip) {}
-    const TRect& Clip() const { return clip_; }
+    TPlotter(TBitmap& target, const TRect& clip, const TDeviceTransform& device)
+        : target_(target),
+          clip_(clip),
+          device_(device),
+          identity_(device.IsIdentity()),
+          logicalClip_(identity_ ? clip : device.Cover(clip)) {}
+    // The clip in logical units, for skipping rows and lines that cannot show.
+    const TRect& Clip() const { return logicalClip_; }
     void Plot(int x, int y, std::uint32_t native) {
+        if (!identity_) {
+            Fill(TRect{device_.X(x), device_.Y(y), device_.X(x + 1), device_.Y(y + 1)}, native);
+            return;
+        }
         if (x < clip_.Left || x >= clip_.Right || y < clip_.Top || y >= clip_.Bottom)
             return;
         target_.Row(y)[x] = native;
     }
     // Fills x1..x2 (inclusive) of row y.
     void Span(int y, int x1, int x2, std::uint32_t native) {
+        if (!identity_) {
+            if (x2 >= x1)
+                Fill(TRect{device_.X(x1), device_.Y(y), device_.X(x2 + 1), device_.Y(y + 1)},
+                     native);
+            return;
+        }
         if (y < clip_.Top || y >= clip_.Bottom)
             return;
         x1 = std::max(x1, clip_.Left);
@@ -46,8 +64,19 @@ class TPlotter {
     }
 
   private:
+    void Fill(const TRect& device, std::uint32_t native) {
+        const TRect area = device.Intersect(clip_);
+        for (int y = area.Top; y < area.Bottom; ++y) {
+            std::uint32_t* row = target_.Row(y);
+            std::fill(row + area.Left, row + area.Right, native);
+        }
+    }
+
     TBitmap& target_;
     TRect clip_;
+    TDeviceTransform device_;
+    bool identity_;
+    TRect logicalClip_;
 };
 
 // The horizontal extent of one row of a filled shape, inclusive at both ends.
@@ -128,11 +157,19 @@ void TCanvas::SetClipRect(const TRect& clip) {
 }
 
 void TCanvas::IntersectClipRect(const TRect& local) {
-    clip_ = clip_.Intersect(local.Offset(origin_.X, origin_.Y));
+    clip_ = clip_.Intersect(DeviceRect(local));
+}
+
+TRect TCanvas::DeviceRect(const TRect& local) const {
+    return device_.Map(local.Offset(origin_.X, origin_.Y));
+}
+
+TRect TCanvas::VisibleRect() const {
+    return LogicalClip().Offset(-origin_.X, -origin_.Y);
 }
 
 void TCanvas::FillRect(const TRect& r) {
-    const TRect area = r.Offset(origin_.X, origin_.Y).Intersect(ClipRect());
+    const TRect area = DeviceRect(r).Intersect(ClipRect());
     const std::uint32_t color = TBitmap::ToNative(ResolveColor(Brush.Color));
     for (int y = area.Top; y < area.Bottom; ++y) {
         std::uint32_t* row = target_->Row(y);
@@ -158,7 +195,7 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cor
     // shape when its centre lies inside, which for a 4 x 4 ellipse cuts off one pixel per corner.
     const double rx = std::min(std::abs(cornerWidth), width) / 2.0;
     const double ry = std::min(std::abs(cornerHeight), height) / 2.0;
-    const TRect clip = ClipRect();
+    const TRect clip = LogicalClip();
     // Only the rows that can be visible are worked out, plus one on each side for the outline.
     const int firstRow = std::max(0, clip.Top - origin_.Y - y1 - 1);
     const int lastRow = std::min(height - 1, clip.Bottom - origin_.Y - y1);
@@ -186,7 +223,7 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cor
     }
     // The extra row kept on each side lies outside the clip; it is there so that the rows at the
     // clip edge see their true neighbours and do not get a false outline.
-    TPlotter plot(*target_, clip);
+    TPlotter plot(*target_, ClipRect(), device_);
     const std::uint32_t pen = TBitmap::ToNative(ResolveColor(Pen.Color));
     const std::uint32_t brush = TBitmap::ToNative(ResolveColor(Brush.Color));
     const bool solid = Brush.Style == TBrushStyle::Solid;
@@ -198,7 +235,7 @@ void TCanvas::MoveTo(int x, int y) {
 }
 
 void TCanvas::LineTo(int x, int y) {
-    TPlotter plot(*target_, ClipRect());
+    TPlotter plot(*target_, ClipRect(), device_);
     const std::uint32_t color = TBitmap::ToNative(ResolveColor(Pen.Color));
     const int width = std::max(1, Pen.Width);
     const TPoint from{penPos_.X + origin_.X, penPos_.Y + origin_.Y};
@@ -217,8 +254,8 @@ void TCanvas::LineTo(int x, int y) {
 void TCanvas::Polygon(const std::vector<TPoint>& points) {
     if (points.empty())
         return;
-    const TRect clip = ClipRect();
-    TPlotter plot(*target_, clip);
+    TPlotter plot(*target_, ClipRect(), device_);
+    const TRect clip = plot.Clip();
     std::vector<TPoint> p;
     p.reserve(points.size());
     for (TPoint q : points)
@@ -272,12 +309,12 @@ void TCanvas::Polygon(const std::vector<TPoint>& points) {
 }
 
 void TCanvas::SetPixel(int x, int y, TColor color) {
-    TPlotter plot(*target_, ClipRect());
+    TPlotter plot(*target_, ClipRect(), device_);
     plot.Plot(x + origin_.X, y + origin_.Y, TBitmap::ToNative(ResolveColor(color)));
 }
 
 TColor TCanvas::Pixel(int x, int y) const {
-    return target_->Pixel(x + origin_.X, y + origin_.Y);
+    return target_->Pixel(device_.X(x + origin_.X), device_.Y(y + origin_.Y));
 }
 
 void TCanvas::TextOut(int x, int y, const std::string& utf8) {
@@ -288,7 +325,13 @@ void TCanvas::TextOut(int x, int y, const std::string& utf8) {
         const TSize extent = engine.TextExtent(font, utf8);
         FillRect(TRect::FromSize(x, y, extent.Width, extent.Height));
     }
-    engine.DrawText(*target_, ClipRect(), x + origin_.X, y + origin_.Y, font, utf8);
+    const int left = device_.X(x + origin_.X);
+    const int top = device_.Y(y + origin_.Y);
+    if (device_.Quarters == 4) {
+        engine.DrawText(*target_, ClipRect(), left, top, font, utf8);
+        return;
+    }
+    engine.DrawTextScaled(*target_, ClipRect(), left, top, font, utf8, device_.Scale());
 }
 
 TSize TCanvas::TextExtent(const std::string& utf8) const {
@@ -302,7 +345,20 @@ void TCanvas::Draw(int x, int y, const TBitmap& picture) {
 void TCanvas::StretchDraw(const TRect& r, const TBitmap& picture) {
     if (picture.Empty() || r.IsEmpty())
         return;
-    const TRect dest = r.Offset(origin_.X, origin_.Y);
+    const TRect dest = DeviceRect(r);
+    if (dest.IsEmpty())
+        return;
+    // Scaled, a picture is drawn from its filtered copy at the device size (a layer already has
+    // that size and is copied as it is); unscaled, it is stretched pixel by pixel as ever.
+    if (device_.Quarters == 4 ||
+        (dest.Width() == picture.Width() && dest.Height() == picture.Height())) {
+        Blit(dest, picture);
+        return;
+    }
+    Blit(dest, TScaledPictureCache::Instance().Get(picture, dest.Width(), dest.Height()));
+}
+
+void TCanvas::Blit(const TRect& dest, const TBitmap& picture) {
     const TRect area = dest.Intersect(ClipRect());
     const bool keyed = picture.Transparent;
     const std::uint32_t key = TBitmap::ToNative(ResolveColor(picture.TransparentColor));
@@ -338,4 +394,22 @@ void TCanvas::StretchDraw(const TRect& r, const TBitmap& picture) {
             dst[x] = value;
         }
     }
+}
+
+TBitmap TCanvas::NewLayer(const TRect& local, TColor fill) const {
+    const TRect device = DeviceRect(local);
+    return TBitmap(device.Width(), device.Height(), fill);
+}
+
+TCanvas TCanvas::LayerCanvas(TBitmap& layer, const TRect& local) const {
+    // The layer keeps this canvas's logical coordinates, moved so that the rectangle's top-left
+    // lands on the layer's first pixel: a logical edge falls on the same device pixel in both.
+    TCanvas canvas(layer);
+    if (device_.Quarters == 4)
+        return canvas;
+    const TPoint corner{origin_.X + local.Left, origin_.Y + local.Top};
+    canvas.origin_ = corner;
+    canvas.device_.Quarters = device_.Quarters;
+    canvas.device_.Offset = TPoint{-device_.Scaled(corner.X), -device_.Scaled(corner.Y)};
+    return canvas;
 }

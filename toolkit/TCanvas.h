@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "TBitmap.h"
+#include "TDeviceTransform.h"
 #include "TFont.h"
 #include "TTypes.h"
 
@@ -35,6 +36,13 @@ struct TBrush {
 // - Draw copies a picture at its own size; a Transparent picture leaves out its key colour.
 // - Every operation is clipped to ClipRect (in bitmap coordinates) and to the bitmap.
 // - Colours may be system colour references; they are resolved when drawn.
+//
+// On a scaled display the canvas also has a device transform: everything above is worked out in
+// logical units, then each logical pixel of a fill, outline, line or point becomes the block of
+// device pixels it covers, so nothing is blurred and neighbouring shapes still meet exactly. Text
+// is laid out at the font's own size (TextExtent stays logical) but its glyphs are rendered at the
+// scaled size, and pictures are drawn from a filtered copy at the device size. With the identity
+// transform every pixel is exactly as described above.
 class TCanvas {
 public:
     explicit TCanvas(TBitmap& target);
@@ -45,9 +53,16 @@ public:
 
     TBitmap& Target() { return *target_; }
 
-    // Origin: where the canvas's (0, 0) lies on the bitmap. ClipRect is in bitmap coordinates.
+    // Origin: where the canvas's (0, 0) lies in logical units; the device transform takes that to
+    // the bitmap. ClipRect is in bitmap (device) coordinates.
     TPoint Origin() const { return origin_; }
     void SetOrigin(TPoint origin) { origin_ = origin; }
+    const TDeviceTransform& Device() const { return device_; }
+    void SetDevice(const TDeviceTransform& device) { device_ = device; }
+    // The bitmap pixels of a rectangle in canvas coordinates.
+    TRect DeviceRect(const TRect& local) const;
+    // The smallest rectangle in canvas coordinates that covers the clip: where painting can show.
+    TRect VisibleRect() const;
     // The clip as it applies now: the rect last set, intersected with the bitmap's current size.
     // A fresh canvas clips to the whole bitmap, whatever size the bitmap later takes.
     TRect ClipRect() const;
@@ -74,9 +89,23 @@ public:
     // differs from their control.
     void StretchDraw(const TRect& r, const TBitmap& picture);
 
+    // Off-screen composing that stays sharp when scaled: NewLayer makes a picture the size of the
+    // rectangle's device pixels, LayerCanvas draws into it with this canvas's device pixels (the
+    // layer's (0, 0) is the rectangle's top-left), and DrawLayer with the same rectangle copies it
+    // back pixel for pixel. At 1:1 these are a plain picture, a plain canvas and Draw.
+    TBitmap NewLayer(const TRect& local, TColor fill) const;
+    TCanvas LayerCanvas(TBitmap& layer, const TRect& local) const;
+    void DrawLayer(const TRect& local, const TBitmap& layer) { StretchDraw(local, layer); }
+
 private:
     friend class TCanvasStateGuard;
+    TRect LogicalClip() const {
+        return device_.IsIdentity() ? ClipRect() : device_.Cover(ClipRect());
+    }
+    void Blit(const TRect& dest, const TBitmap& picture);
+
     TBitmap* target_;
+    TDeviceTransform device_{};
     TPoint origin_{};
     TRect clip_{};
     TPoint penPos_{};

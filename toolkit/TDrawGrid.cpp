@@ -56,10 +56,8 @@ void TDrawGrid::InvalidateCell(int col, int row) {
 void TDrawGrid::Paint(TCanvas& canvas) {
     if (!OnDrawCell)
         return;
-    // The clip is in bitmap coordinates; bring it into the grid's own to find the cells.
-    const TPoint origin = canvas.Origin();
-    const TRect clip =
-        canvas.ClipRect().Offset(-origin.X, -origin.Y).Intersect(TRect{0, 0, Width(), Height()});
+    // The part being painted, in the grid's own coordinates, tells which cells to ask for.
+    const TRect clip = canvas.VisibleRect().Intersect(TRect{0, 0, Width(), Height()});
     if (clip.IsEmpty())
         return;
     const int firstCol = clip.Left / colWidth_;

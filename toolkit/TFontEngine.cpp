@@ -371,8 +371,8 @@ struct TFontEngine::TImpl {
         }
     }
 
-    // Walks the text, calling visit(glyph, pen x in 1/64 pixel) per character; returns the
-    // total advance.
+    // Walks the text, calling visit(glyph, pen x in 1/64 pixel, glyph index) per character;
+    // returns the total advance.
     template <typename Visit>
     long Layout(TSizedFace& sized, const std::string& utf8, Visit visit) {
         FT_Face face = sized.Face;
@@ -387,7 +387,7 @@ struct TFontEngine::TImpl {
                     pen += delta.x;
             }
             const TGlyph& glyph = Glyph(sized, index);
-            visit(glyph, pen);
+            visit(glyph, pen, index);
             pen += glyph.Advance;
             previous = index;
         }
@@ -495,9 +495,35 @@ TSize TFontEngine::TextExtent(const TFont& font, const std::string& utf8) {
     TSizedFace* sized = impl_->Sized(font);
     if (sized == nullptr)
         return TSize{};
-    const long advance = impl_->Layout(*sized, utf8, [](const TGlyph&, long) {});
+    const long advance = impl_->Layout(*sized, utf8, [](const TGlyph&, long, FT_UInt) {});
     return TSize{RoundPos(advance), sized->Metrics.LineHeight()};
 }
+
+namespace {
+
+// Blends one glyph's coverage in the colour into the target, with its top-left at (gx, gy).
+void BlendGlyph(TBitmap& target, const TRect& area, int gx, int gy, const TGlyph& glyph,
+                TColor color) {
+    const int red = GetRValue(color), green = GetGValue(color), blue = GetBValue(color);
+    const TRect box = TRect::FromSize(gx, gy, glyph.Width, glyph.Height).Intersect(area);
+    for (int py = box.Top; py < box.Bottom; ++py) {
+        const std::uint8_t* coverage =
+            glyph.Coverage.data() + static_cast<std::size_t>(py - gy) * glyph.Width;
+        std::uint32_t* row = target.Row(py);
+        for (int px = box.Left; px < box.Right; ++px) {
+            const int a = coverage[px - gx];
+            if (a == 0)
+                continue;
+            const TColor under = TBitmap::FromNative(row[px]);
+            const auto mix = [a](int d, int c) { return (d * (255 - a) + c * a + 127) / 255; };
+            row[px] =
+                TBitmap::ToNative(RGB(mix(GetRValue(under), red), mix(GetGValue(under), green),
+                                      mix(GetBValue(under), blue)));
+        }
+    }
+}
+
+}  // namespace
 
 void TFontEngine::DrawText(TBitmap& target, const TRect& clip, int x, int y, const TFont& font,
                            const std::string& utf8) {
@@ -509,25 +535,40 @@ void TFontEngine::DrawText(TBitmap& target, const TRect& clip, int x, int y, con
         return;
     const int baseline = y + sized->Metrics.Ascent;
     const TColor color = ResolveColor(font.Color);
-    const int red = GetRValue(color), green = GetGValue(color), blue = GetBValue(color);
-    impl_->Layout(*sized, utf8, [&](const TGlyph& glyph, long pen) {
-        const int gx = x + RoundPos(pen) + glyph.Left;
-        const int gy = baseline - glyph.Top;
-        const TRect box = TRect::FromSize(gx, gy, glyph.Width, glyph.Height).Intersect(area);
-        for (int py = box.Top; py < box.Bottom; ++py) {
-            const std::uint8_t* coverage =
-                glyph.Coverage.data() + static_cast<std::size_t>(py - gy) * glyph.Width;
-            std::uint32_t* row = target.Row(py);
-            for (int px = box.Left; px < box.Right; ++px) {
-                const int a = coverage[px - gx];
-                if (a == 0)
-                    continue;
-                const TColor under = TBitmap::FromNative(row[px]);
-                const auto mix = [a](int d, int c) { return (d * (255 - a) + c * a + 127) / 255; };
-                row[px] =
-                    TBitmap::ToNative(RGB(mix(GetRValue(under), red), mix(GetGValue(under), green),
-                                          mix(GetBValue(under), blue)));
-            }
-        }
+    impl_->Layout(*sized, utf8, [&](const TGlyph& glyph, long pen, FT_UInt) {
+        BlendGlyph(target, area, x + RoundPos(pen) + glyph.Left, baseline - glyph.Top, glyph,
+                   color);
     });
+}
+
+// Scaled text keeps the layout of the font's own size: the pen positions and the baseline are the
+// logical ones times the scale, so a caption still fits the box it was measured for, while each
+// glyph is rendered at the scaled size and so stays sharp.
+void TFontEngine::DrawTextScaled(TBitmap& target, const TRect& clip, int x, int y,
+                                 const TFont& font, const std::string& utf8, double scale) {
+    const TRect area = clip.Intersect(TRect{0, 0, target.Width(), target.Height()});
+    if (area.IsEmpty() || utf8.empty())
+        return;
+    TSizedFace* logical = impl_->Sized(font);
+    if (logical == nullptr)
+        return;
+    std::vector<std::pair<FT_UInt, long>> placed;
+    impl_->Layout(*logical, utf8,
+                  [&](const TGlyph&, long pen, FT_UInt index) { placed.emplace_back(index, pen); });
+    const int baseline = y + static_cast<int>(std::lround(logical->Metrics.Ascent * scale));
+    TFont big = font;
+    const int height = font.Height == 0 ? -DefaultEmPixels : font.Height;
+    big.Height = static_cast<int>(std::lround(height * scale));
+    if (big.Height == 0)
+        big.Height = height;
+    // Looking the scaled face up makes its size the active one for the glyphs rendered below.
+    TSizedFace* device = impl_->Sized(big);
+    if (device == nullptr)
+        return;
+    const TColor color = ResolveColor(font.Color);
+    for (const auto& [index, pen] : placed) {
+        const TGlyph& glyph = impl_->Glyph(*device, index);
+        const int penX = static_cast<int>(std::lround(pen * scale / 64.0));
+        BlendGlyph(target, area, x + penX + glyph.Left, baseline - glyph.Top, glyph, color);
+    }
 }

@@ -47,6 +47,10 @@ public:
     // the anti-aliased glyphs in font.Color, clipped to clip.
     void DrawText(TBitmap& target, const TRect& clip, int x, int y, const TFont& font,
                   const std::string& utf8);
+    // The same text on a display drawn at the scale: laid out as DrawText lays it out (every
+    // position times the scale, (x, y) already scaled), rendered from glyphs at the scaled size.
+    void DrawTextScaled(TBitmap& target, const TRect& clip, int x, int y, const TFont& font,
+                        const std::string& utf8, double scale);
 
     ~TFontEngine();
     TFontEngine(const TFontEngine&) = delete;

@@ -146,25 +146,29 @@ std::vector<TRect> TForm::TakePendingRects() {
 }
 
 void TForm::PaintRects(TBitmap& frame, const std::vector<TRect>& rects) {
+    // The rectangles are logical; the frame is in device pixels.
+    const TDeviceTransform& device = app_.Device();
     const TRect frameRect{0, 0, frame.Width(), frame.Height()};
     for (const TRect& rect : rects) {
-        const TRect area = rect.Intersect(frameRect);
+        const TRect area = device.Map(rect).Intersect(frameRect);
         if (area.IsEmpty())
             continue;
         {
             TCanvas canvas(frame);
+            canvas.SetDevice(device);
             canvas.SetClipRect(area);
             canvas.Brush.Color = ResolveColor(Color);
-            canvas.FillRect(area);
+            canvas.FillRect(rect);
         }
         for (const auto& control : controls_) {
             if (!control->Visible())
                 continue;
-            const TRect clip = area.Intersect(control->BoundsRect());
+            const TRect clip = area.Intersect(device.Map(control->BoundsRect()));
             if (clip.IsEmpty())
                 continue;
             // A fresh canvas per control, so no pen, brush or font leaks from one to the next.
             TCanvas canvas(frame);
+            canvas.SetDevice(device);
             canvas.SetOrigin(TPoint{control->Left(), control->Top()});
             canvas.SetClipRect(clip);
             control->Paint(canvas);

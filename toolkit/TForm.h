@@ -35,7 +35,7 @@ public:
     const std::vector<std::unique_ptr<TControl>>& Controls() const { return controls_; }
 
     TColor Color = clBlack;
-    int ClientWidth() const;  // the display's size: every form fills it
+    int ClientWidth() const;  // the display's size in logical units: every form fills it
     int ClientHeight() const;
 
     bool Visible() const { return visible_; }
@@ -61,7 +61,8 @@ public:
     void Invalidate();
     void Update();  // paint what is pending now
     const std::vector<TRect>& PendingRects() const { return dirty_; }
-    // Paints the rectangles into the frame: the form colour, then each visible control, in order.
+    // Paints the rectangles (logical) into the frame (device pixels, through the application's
+    // transform): the form colour, then each visible control, in order.
     void PaintRects(TBitmap& frame, const std::vector<TRect>& rects);
     std::vector<TRect> TakePendingRects();
 

@@ -8,6 +8,7 @@ find_package(PNG REQUIRED)
 add_library(toolkit_graphics STATIC
   ${CMAKE_CURRENT_LIST_DIR}/TBitmap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TCanvas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TScaledPictureCache.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TFontEngine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ImageCodec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TResources.cpp

@@ -22,15 +22,15 @@ after=$(ticks)
 hz=$(getconf CLK_TCK)
 echo "menu idle CPU over 20 s: $(( (after - before) * 1000 / hz )) ms of CPU time"
 rw_shot "$out/menu.png"
-# Stage origin on 1920 x 1080 is (560, 240); START is at stage (480, 150), 250 x 50.
-rw_move 1165 415
+# START is at stage (480, 150), 250 x 50.
+rw_move $(rw_stage_xy 605 175)
 rw_shot "$out/menu-hover.png"
-rw_click 1165 415
+rw_click $(rw_stage_xy 605 175)
 sleep 0.5
 # Cell (8, 2) is wall only in the second map; the key sequences put a box on a target and the
 # figure in a basket.
 rw_shot "$RW_DIR/board.png"
-pixel=$(timeout 10 convert "$RW_DIR/board.png" -crop 40x40+980+420 +repage -resize 1x1\! \
+pixel=$(timeout 10 convert "$RW_DIR/board.png" -crop "$(rw_stage_geometry 420 180 40 40)" +repage -resize 1x1\! \
     -format "%[fx:int(255*p{0,0}.r)],%[fx:int(255*p{0,0}.g)]" info:)
 red=${pixel%%,*}
 green=$(echo "$pixel" | cut -d, -f2)

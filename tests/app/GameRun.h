@@ -17,8 +17,9 @@
 #include "headless/THeadlessDriver.h"
 
 struct TGameRun {
-    explicit TGameRun(TSize display = TSize{1920, 1080})
-        : backend(display), app(backend), drive(app, backend) {
+    // The scale is 1:1 unless asked for, so positions and pixels can be read in stage terms.
+    explicit TGameRun(TSize display = TSize{1920, 1080}, int scaleQuarters = 4)
+        : backend(display), app(backend, scaleQuarters), drive(app, backend) {
         MatchState = TMatchState{};
         InstallTevraResources();
         CreateScreens(app);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "GameRun.h"
+#include "Stage.h"
 
 namespace {
 
@@ -135,6 +136,34 @@ TEST(Match, StageIsCentredOnEveryDisplaySize) {
         EXPECT_EQ(Form2->dg->Top(), c.top + 100);
         EXPECT_EQ(Form1->FreeButton1->Left(), c.left + 480);
         EXPECT_EQ(Form5->skor->Top(), c.top + 224);
+    }
+}
+
+// The whole picture grows in steps of a quarter to the largest that fits, centred on black, and
+// the pointer still finds the buttons.
+TEST(Match, TheStageIsDrawnAsLargeAsFitsAndStaysCentred) {
+    struct Case {
+        int width, height, quarters;
+    };
+    const Case cases[] = {{800, 600, 4},   {640, 480, 4},   {1024, 768, 5},  {1366, 768, 5},
+                          {1920, 1080, 7}, {2560, 1440, 9}, {3840, 2160, 14}};
+    for (const Case& c : cases) {
+        const std::string name = std::to_string(c.width) + "x" + std::to_string(c.height);
+        ASSERT_EQ(StageScaleQuarters(c.width, c.height), c.quarters) << name;
+        if (c.quarters == 4)
+            continue;
+        TGameRun run(TSize{c.width, c.height}, c.quarters);
+        const TRect stage = run.app.Device().Map(Form1->Image1->BoundsRect());
+        EXPECT_EQ(stage.Width(), 800 * c.quarters / 4) << name;
+        EXPECT_EQ(stage.Height(), 600 * c.quarters / 4) << name;
+        EXPECT_EQ(stage.Left, c.width - stage.Right) << name << ": not centred across";
+        EXPECT_EQ(stage.Top, c.height - stage.Bottom) << name << ": not centred down";
+        const TBitmap& screen = run.drive.Screen();
+        EXPECT_EQ(screen.Pixel(stage.Left - 1, stage.Top + 50), clBlack) << name;
+        EXPECT_NE(screen.Pixel(stage.Left, stage.Top + 50), clBlack) << name;
+        const TRect start = run.app.Device().Map(Form1->FreeButton1->BoundsRect());
+        run.drive.Click((start.Left + start.Right) / 2, (start.Top + start.Bottom) / 2);
+        EXPECT_TRUE(Form2->Visible()) << name << ": START was not hit";
     }
 }
 

@@ -19,6 +19,7 @@ rw_start_display() {
     done
     Xvfb ":$n" -screen 0 "${w}x${h}x${depth}" -nolisten tcp -noreset >"$RW_DIR/xvfb.log" 2>&1 &
     RW_XVFB_PID=$!
+    rw_stage_setup "$w" "$h"
     export DISPLAY=":$n"
     local i
     for i in $(seq 100); do
@@ -46,6 +47,29 @@ rw_launch() {
     timeout 5 xdotool windowfocus "$RW_WID" 2>/dev/null
     sleep 0.3
     RW_LAUNCH_MS=$(((end - start) / 1000000))
+}
+
+# Where the game puts the stage on a display of W x H: drawn at the largest scale in quarters
+# (RW_Q, 4 is 1:1) at which 800 x 600 fits, with the display's middle logical pixel on its middle
+# pixel. The same arithmetic as app/Stage.h and toolkit/TDeviceTransform.h.
+rw_stage_setup() {
+    local w=$1 h=$2 lw lh
+    RW_Q=$((w / 200 < h / 150 ? w / 200 : h / 150))
+    [ "$RW_Q" -ge 4 ] || RW_Q=4
+    lw=$((4 * w / RW_Q)) lh=$((4 * h / RW_Q))
+    RW_OX=$((w / 2 - $(rw_scaled $((lw / 2))))) RW_OY=$((h / 2 - $(rw_scaled $((lh / 2)))))
+    RW_SL=$(((lw - 800) / 2)) RW_ST=$(((lh - 600) / 2))
+}
+rw_scaled() { if [ "$RW_Q" -eq 4 ]; then echo "$1"; else echo $((($1 * RW_Q + 2) / 4)); fi; }
+# The screen pixel where stage pixel (x, y) starts.
+rw_sx() { echo $((RW_OX + $(rw_scaled $((RW_SL + $1))))); }
+rw_sy() { echo $((RW_OY + $(rw_scaled $((RW_ST + $1))))); }
+rw_stage_xy() { echo "$(rw_sx "$1") $(rw_sy "$2")"; }
+# The screen rectangle of a stage rectangle (left top width height) as a crop geometry WxH+X+Y.
+rw_stage_geometry() {
+    local x1 y1
+    x1=$(rw_sx "$1") y1=$(rw_sy "$2")
+    echo "$(($(rw_sx $(($1 + $3))) - x1))x$(($(rw_sy $(($2 + $4))) - y1))+$x1+$y1"
 }
 
 rw_key() { timeout 10 xdotool key --delay 40 "$@"; sleep 0.3; }

@@ -14,12 +14,8 @@ mkdir -p "$shots"
 sentences=("Kulit kalian yang paling tipis ada di kelopak mata"
            "Macan adalah anggota terbesar dalam keluarga kucing")
 
-# The stage is 800 x 600, centred on the 1920 x 1080 display.
-sx=560 sy=240
-at() { echo $((sx + $1)) $((sy + $2)); }
-
 # Crops a stage rectangle (left top width height) of a screenshot into a file.
-crop() { convert "$1" -crop "$4x$5+$((sx + $2))+$((sy + $3))" +repage "$6"; }
+crop() { convert "$1" -crop "$(rw_stage_geometry "$2" "$3" "$4" "$5")" +repage "$6"; }
 # How many pixels of a stage rectangle are clearly green (the hint's colour).
 green_pixels() {
     crop "$1" "$2" "$3" "$4" "$5" "$RW_DIR/green.png"
@@ -30,7 +26,7 @@ green_pixels() {
 # check passes when one of the readings shows the expected number.
 read_score() {
     command -v tesseract >/dev/null || return 0
-    convert "$1" -crop "163x75+$((sx + 579))+$((sy - 2))" +repage "$RW_DIR/score.png"
+    crop "$1" 579 -2 163 75 "$RW_DIR/score.png"
     local scale
     for scale in 100 200 300; do
         convert "$RW_DIR/score.png" -resize "$scale%" -bordercolor white -border 20 \
@@ -59,7 +55,7 @@ guess_sentence() {
 }
 is_typing_screen() {
     local rgb r g b
-    rgb=$(rw_pixel "$1" $((sx + 20)) $((sy + 300)))
+    rgb=$(rw_pixel "$1" $(rw_stage_xy 20 300))
     IFS=, read -r r g b <<<"$rgb"
     [ "$r" -ge 190 ] && [ "$r" -le 220 ] && [ "$g" -ge 220 ] && [ "$b" -ge 235 ]
 }
@@ -79,7 +75,7 @@ clear_answer() {
 rw_start_display 1920 1080
 rw_launch "$game"
 echo "window shown after $RW_LAUNCH_MS ms"
-rw_click $(at 605 175)  # START
+rw_click $(rw_stage_xy 605 175)  # START
 
 # Box pushing and word guessing last 60 seconds each.
 shown="" started=$SECONDS

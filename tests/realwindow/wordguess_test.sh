@@ -12,16 +12,16 @@ command -v convert >/dev/null || { echo "SKIP: no ImageMagick"; exit 77; }
 out=${2:-$RW_DIR}
 mkdir -p "$out"
 
-# Pixels of a screen rectangle (w h left top) that are close to pure red.
+# Pixels of a stage rectangle (left top width height) that are close to pure red.
 red_pixels() {
-    timeout 10 convert "$1" -crop "${2}x${3}+${4}+${5}" +repage -fuzz 12% -fill white \
-        -opaque red -fill black +opaque white -format "%[fx:int(mean*w*h+0.5)]" info:
+    timeout 10 convert "$1" -crop "$(rw_stage_geometry "$2" "$3" "$4" "$5")" +repage -fuzz 12% \
+        -fill white -opaque red -fill black +opaque white -format "%[fx:int(mean*w*h+0.5)]" info:
 }
 
 rw_start_display 1920 1080
 rw_launch "$game"
-# The stage origin on 1920 x 1080 is (560, 240); START sits at stage (480, 150), 250 x 50.
-rw_click 1165 415
+# START sits at stage (480, 150), 250 x 50.
+rw_click $(rw_stage_xy 605 175)
 sleep 61
 
 # N and T are in all five answers, Q and Z in none: half a word and two wrong marks.
@@ -29,9 +29,9 @@ for letter in n t q z; do rw_key "$letter"; done
 rw_move 1900 1060
 rw_shot "$out/wordguess.png"
 # The marks salah1 to salah3 sit at stage (400, 140), (450, 140), (500, 140).
-first=$(red_pixels "$out/wordguess.png" 45 70 960 385)
-second=$(red_pixels "$out/wordguess.png" 45 70 1010 385)
-third=$(red_pixels "$out/wordguess.png" 45 70 1060 385)
+first=$(red_pixels "$out/wordguess.png" 400 145 45 70)
+second=$(red_pixels "$out/wordguess.png" 450 145 45 70)
+third=$(red_pixels "$out/wordguess.png" 500 145 45 70)
 echo "red pixels under the marks: $first $second $third"
 [ "$first" -gt 100 ] && [ "$second" -gt 100 ] || rw_fail "the two wrong marks are not red on screen"
 [ "$third" -lt 10 ] || rw_fail "a third mark shows after two wrong letters"
@@ -41,7 +41,7 @@ echo "red pixels under the marks: $first $second $third"
 for letter in a g e l i j u p s w r b k o v m; do rw_key "$letter"; done
 rw_shot "$out/wordguess-finished.png"
 # The button (stage 24, 8, 241 x 31) has a grey face; the ground there is pale yellow.
-button=$(rw_pixel "$out/wordguess-finished.png" 592 270)
+button=$(rw_pixel "$out/wordguess-finished.png" $(rw_stage_xy 32 30))
 echo "button face: $button"
 [ "$button" = "68,68,68" ] || rw_fail "no next-question button after the word was solved"
 

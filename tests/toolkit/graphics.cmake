@@ -1,6 +1,7 @@
 # Pixel tests of the painter, picture codecs, fonts, resources and system colours.
 add_executable(toolkit_graphics_tests
   ${CMAKE_CURRENT_LIST_DIR}/TCanvasTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TCanvasScaleTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TBitmapTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TFontEngineTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GraphicsResourcesTest.cpp)
