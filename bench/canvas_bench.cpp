@@ -1,7 +1,8 @@
-// Benchmarks of the painter: a button-sized face, a full-screen background copy, and text.
+// Benchmarks of the painter: a button-sized face, a full-screen background copy, text, resampling.
 #include <benchmark/benchmark.h>
 
 #include "TCanvas.h"
+#include "TScaledPictureCache.h"
 
 namespace {
 
@@ -50,5 +51,20 @@ void BM_TextOut(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TextOut);
+
+// The one-time cost of a background on a scaled display: its cubic resample to the device size
+// (the argument is the scale in quarters: 7 on 1920 x 1080, 14 on 3840 x 2160).
+void BM_ResampleBackground(benchmark::State& state) {
+    TBitmap picture(800, 600);
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x)
+            picture.SetPixel(x, y, RGB(x & 0xFF, y & 0xFF, (x ^ y) & 0xFF));
+    const int quarters = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        TBitmap scaled = ResamplePicture(picture, 200 * quarters, 150 * quarters);
+        benchmark::DoNotOptimize(scaled.Row(0));
+    }
+}
+BENCHMARK(BM_ResampleBackground)->Arg(7)->Arg(14)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -28,7 +28,8 @@ read_score() {
     command -v tesseract >/dev/null || return 0
     crop "$1" 579 -2 163 75 "$RW_DIR/score.png"
     local scale
-    for scale in 100 200 300; do
+    # The scalings are of the digits at 1:1, whatever scale the game draws at.
+    for scale in $((400 / RW_Q)) $((800 / RW_Q)) $((1200 / RW_Q)); do
         convert "$RW_DIR/score.png" -resize "$scale%" -bordercolor white -border 20 \
             "$RW_DIR/score-$scale.png"
         tesseract "$RW_DIR/score-$scale.png" - --psm 7 -c tessedit_char_whitelist=0123456789 \
