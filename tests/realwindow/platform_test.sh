@@ -8,8 +8,8 @@ source "$(dirname "$0")/harness.sh"
 trap rw_stop_all EXIT
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no Xvfb"; exit 77; }
 
-# A pixel of the START button's face on the menu, centred on a 1024 x 768 display.
-start_face() { rw_pixel "$1" 710 270; }
+# A pixel of the START button's face on the menu (stage 598, 186).
+start_face() { rw_pixel "$1" $(rw_stage_xy 598 186); }
 # True when two "r,g,b" colours differ by at most 2 in each channel (10-bit channels read back
 # as 8-bit ones round differently).
 near() {
@@ -65,7 +65,7 @@ rw_stop_display
 rw_start_display 1024 768 24
 # The window destroyed from outside while the box-pushing screen repaints its clock.
 rw_launch "$game"
-rw_click 715 258  # START
+rw_click $(rw_stage_xy 603 174)  # START
 sleep 1.2
 timeout 5 xdotool windowclose "$RW_WID" || rw_fail "xdotool could not destroy the window"
 rw_wait_exit 5
