@@ -58,6 +58,33 @@ TEST(Paint, FirstShowPushesTheWholeFormThenOnlyWhatChanged) {
     EXPECT_EQ(run.backend.PresentCount(), presents);
 }
 
+// On 1920 x 1080 at 1.75 the form is 1097 x 617 logical pixels; a control covers exactly the
+// device pixels of its bounds, and moving it pushes only the device pixels it touched.
+TEST(Paint, AScaledFormRepaintsOnlyTheDevicePixelsThatChanged) {
+    THeadlessBackend backend(TSize{1920, 1080});
+    TApplication app(backend, 7);
+    TForm* form = app.CreateForm<TForm>();
+    THeadlessDriver drive(app, backend);
+    EXPECT_EQ(form->ClientWidth(), 1097);
+    EXPECT_EQ(form->ClientHeight(), 617);
+    form->Color = RGB(0, 0, 200);
+    TFloodControl* red = form->Add<TFloodControl>(clRed);
+    red->SetBounds(100, 50, 40, 20);
+    drive.Start();
+    const TRect block = app.Device().Map(red->BoundsRect());
+    EXPECT_EQ(block, (TRect{176, 89, 246, 124}));
+    EXPECT_EQ(CountPixels(drive.Screen(), clRed), 70 * 35);
+
+    const std::uint64_t pushed = backend.PixelsPushed();
+    red->SetLeft(104);
+    drive.Pump();
+    const TRect changed = app.Device().Map(TRect{100, 50, 144, 70});
+    EXPECT_EQ(backend.LastPresentRects(), std::vector<TRect>{changed});
+    EXPECT_EQ(backend.PixelsPushed() - pushed,
+              static_cast<std::uint64_t>(changed.Width()) * changed.Height());
+    EXPECT_EQ(CountPixels(drive.Screen(), clRed), 70 * 35);
+}
+
 TEST(Paint, DirtyRectanglesMergeWhenCloseAndStayFew) {
     struct Case {
         const char* what;

@@ -3,7 +3,6 @@ add_executable(toolkit_windowing_tests
   ${CMAKE_CURRENT_LIST_DIR}/TimerTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormInputTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PaintTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ScaledFormTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ControlsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SdlKeyMapTest.cpp)
 target_link_libraries(toolkit_windowing_tests PRIVATE toolkit_headless toolkit_sdl GTest::gtest_main)
