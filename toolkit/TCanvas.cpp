@@ -325,13 +325,8 @@ void TCanvas::TextOut(int x, int y, const std::string& utf8) {
         const TSize extent = engine.TextExtent(font, utf8);
         FillRect(TRect::FromSize(x, y, extent.Width, extent.Height));
     }
-    const int left = device_.X(x + origin_.X);
-    const int top = device_.Y(y + origin_.Y);
-    if (device_.Quarters == 4) {
-        engine.DrawText(*target_, ClipRect(), left, top, font, utf8);
-        return;
-    }
-    engine.DrawTextScaled(*target_, ClipRect(), left, top, font, utf8, device_.Scale());
+    engine.DrawTextScaled(*target_, ClipRect(), device_.X(x + origin_.X), device_.Y(y + origin_.Y),
+                          font, utf8, device_.Scale());
 }
 
 TSize TCanvas::TextExtent(const std::string& utf8) const {

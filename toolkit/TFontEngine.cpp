@@ -527,18 +527,7 @@ void BlendGlyph(TBitmap& target, const TRect& area, int gx, int gy, const TGlyph
 
 void TFontEngine::DrawText(TBitmap& target, const TRect& clip, int x, int y, const TFont& font,
                            const std::string& utf8) {
-    const TRect area = clip.Intersect(TRect{0, 0, target.Width(), target.Height()});
-    if (area.IsEmpty() || utf8.empty())
-        return;
-    TSizedFace* sized = impl_->Sized(font);
-    if (sized == nullptr)
-        return;
-    const int baseline = y + sized->Metrics.Ascent;
-    const TColor color = ResolveColor(font.Color);
-    impl_->Layout(*sized, utf8, [&](const TGlyph& glyph, long pen, FT_UInt) {
-        BlendGlyph(target, area, x + RoundPos(pen) + glyph.Left, baseline - glyph.Top, glyph,
-                   color);
-    });
+    DrawTextScaled(target, clip, x, y, font, utf8, 1.0);
 }
 
 // Scaled text keeps the layout of the font's own size: the pen positions and the baseline are the
@@ -556,19 +545,22 @@ void TFontEngine::DrawTextScaled(TBitmap& target, const TRect& clip, int x, int 
     impl_->Layout(*logical, utf8,
                   [&](const TGlyph&, long pen, FT_UInt index) { placed.emplace_back(index, pen); });
     const int baseline = y + static_cast<int>(std::lround(logical->Metrics.Ascent * scale));
-    TFont big = font;
-    const int height = font.Height == 0 ? -DefaultEmPixels : font.Height;
-    big.Height = static_cast<int>(std::lround(height * scale));
-    if (big.Height == 0)
-        big.Height = height;
-    // Looking the scaled face up makes its size the active one for the glyphs rendered below.
-    TSizedFace* device = impl_->Sized(big);
-    if (device == nullptr)
-        return;
+    TSizedFace* device = logical;
+    if (scale != 1.0) {
+        TFont big = font;
+        const int height = font.Height == 0 ? -DefaultEmPixels : font.Height;
+        big.Height = static_cast<int>(std::lround(height * scale));
+        if (big.Height == 0)
+            big.Height = height;
+        // Looking the scaled face up makes its size the active one for the glyphs rendered below.
+        device = impl_->Sized(big);
+        if (device == nullptr)
+            return;
+    }
     const TColor color = ResolveColor(font.Color);
     for (const auto& [index, pen] : placed) {
         const TGlyph& glyph = impl_->Glyph(*device, index);
-        const int penX = static_cast<int>(std::lround(pen * scale / 64.0));
+        const int penX = RoundPos(std::lround(pen * scale));
         BlendGlyph(target, area, x + penX + glyph.Left, baseline - glyph.Top, glyph, color);
     }
 }
