@@ -12,6 +12,7 @@ namespace {
 
 constexpr int ColorBtnHighlight = 20;
 constexpr int ColorGrayText = 17;
+constexpr int DefaultFontPixels = 13;  // what the font engine draws a Height of 0 in
 
 std::vector<std::string> SplitAtLineBreaks(const std::string& text) {
     std::vector<std::string> lines;
@@ -158,7 +159,9 @@ TFont TLabel::FittedFont() const {
         return font_;
     // The size keeps the sign of the height (character or cell height); 0 is the default size.
     const int sign = font_.Height > 0 ? 1 : -1;
-    const int fullSize = font_.Height == 0 ? 13 : std::abs(font_.Height);
+    const int fullSize = font_.Height == 0 ? DefaultFontPixels : std::abs(font_.Height);
+    if (fullSize <= 1)
+        return font_;
     TFont font = font_;
     const auto fits = [&](int size) {
         font.Height = sign * size;
