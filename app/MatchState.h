@@ -11,7 +11,8 @@ struct TMatchState {
     std::string CurrentGameTag;  // "sokoban", "hangman" or "ketik": the game activated last
 };
 
-// Created zeroed at start-up; every screen reads and writes it.
+// Created zeroed at start-up. The match shell (TMatchRunner) writes it; the screens read and
+// change the score only through the shell.
 extern TMatchState MatchState;
 
 inline const char* const GameTagBoxPush = "sokoban";
