@@ -22,9 +22,11 @@ find_package(SDL2 REQUIRED)
 add_library(toolkit_sdl STATIC
   ${CMAKE_CURRENT_LIST_DIR}/sdl/TSdlBackend.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlKeyMap.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sdl/X11FullScreen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sdl/X11WindowWatch.cpp)
 target_link_libraries(toolkit_sdl PUBLIC toolkit)
-# The X error handler that keeps a window destroyed from outside from ending the process.
+# The X error handler that keeps a window destroyed from outside from ending the process, and the
+# full-screen request made on the window itself (sdl/X11FullScreen.cpp).
 find_package(X11 REQUIRED)
 target_link_libraries(toolkit_sdl PRIVATE X11::X11)
 if(TARGET SDL2::SDL2)

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "sdl/SdlKeyMap.h"
+#include "sdl/X11FullScreen.h"
 #include "sdl/X11WindowWatch.h"
 
 namespace {
@@ -97,12 +98,21 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Create(std::string* error) {
     }
     backend->display_ = TSize{mode.w, mode.h};
     // Placed at the corner with the desktop's size: without a window manager a full-screen
-    // request alone leaves the window at its requested size and place.
-    backend->window_ = SDL_CreateWindow("Tevra Kelas 4", 0, 0, mode.w, mode.h,
-                                        SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
+    // request alone leaves the window at its requested size and place. On X11 the request is
+    // made on the hidden window, which spares SDL's waits for the window to change.
+    const bool x11 = std::strcmp(driver, "x11") == 0;
+    backend->window_ = SDL_CreateWindow(
+        "Tevra Kelas 4", 0, 0, mode.w, mode.h,
+        SDL_WINDOW_BORDERLESS | (x11 ? SDL_WINDOW_HIDDEN : SDL_WINDOW_FULLSCREEN_DESKTOP));
     if (!backend->window_) {
         Fail(error, std::string("cannot open the window: ") + SDL_GetError());
         return nullptr;
+    }
+    if (x11) {
+        // Should SDL's own request fail as well, the window still covers the display.
+        if (!MarkFullScreenBeforeShow(backend->window_))
+            (void)SDL_SetWindowFullscreen(backend->window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        SDL_ShowWindow(backend->window_);
     }
     if (SDL_ShowCursor(SDL_ENABLE) < 0) {
         Fail(error, std::string("cannot show the mouse pointer: ") + SDL_GetError());
