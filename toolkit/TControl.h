@@ -56,6 +56,8 @@ public:
     // Draws the control. The canvas's origin is the control's top-left corner and its clip is the
     // part being repainted. Painting reads state and never changes it.
     virtual void Paint(TCanvas& canvas) { (void)canvas; }
+    // The form went off screen: a control may drop what it can make again when next painted.
+    virtual void FormHidden() {}
 
     // Whether this kind of control takes the keyboard focus at all (it must also be visible and
     // enabled to get it).

@@ -74,6 +74,8 @@ void TForm::Hide() {
     dirty_.clear();
     app_.FormHidden(this);
     app_.SyncTextInput();
+    for (auto& control : controls_)
+        control->FormHidden();
 }
 
 void TForm::FormClose() {

@@ -229,4 +229,38 @@ TEST(Image, DrawsAtItsOwnSizeOrStretched) {
     EXPECT_TRUE(image->Picture() == picture) << "a failed load changed the picture";
 }
 
+TEST(Paint, APictureFromALoaderIsMadeOnShowAndDroppedWhileItsFormIsHidden) {
+    THeadlessApp run;
+    TForm* other = run.app.CreateForm<TLogForm>();
+    TImage* image = run.form->Add<TImage>();
+    image->SetBounds(10, 10, 20, 10);
+    int loads = 0;
+    image->SetPictureLoader([&loads](TBitmap& picture) {
+        ++loads;
+        picture.SetSize(20, 10, clRed);
+    });
+    EXPECT_EQ(loads, 0) << "made before anything needed it";
+    run.Start();
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(run.drive.Screen().Pixel(10, 10), clRed);
+    run.form->Invalidate();
+    run.drive.Pump();
+    EXPECT_EQ(loads, 1) << "made again for a repaint while on show";
+
+    run.form->Hide();
+    other->Show();
+    run.drive.Pump();
+    other->Hide();
+    run.form->Show();
+    run.drive.Pump();
+    EXPECT_EQ(loads, 2) << "kept while hidden, or not made again for the next show";
+    EXPECT_EQ(run.drive.Screen().Pixel(29, 19), clRed);
+
+    // A picture set directly stays through hiding.
+    image->SetPicture(TBitmap(20, 10, clWhite));
+    run.form->Hide();
+    EXPECT_EQ(image->Picture().Pixel(0, 0), clWhite);
+    EXPECT_EQ(loads, 2);
+}
+
 }  // namespace
