@@ -23,10 +23,12 @@ add_library(toolkit_sdl STATIC
   ${CMAKE_CURRENT_LIST_DIR}/sdl/TSdlBackend.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlKeyMap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sdl/X11FullScreen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sdl/X11Presenter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sdl/X11WindowWatch.cpp)
 target_link_libraries(toolkit_sdl PUBLIC toolkit)
-# The X error handler that keeps a window destroyed from outside from ending the process, and the
-# full-screen request made on the window itself (sdl/X11FullScreen.cpp).
+# The X error handler that keeps a window destroyed from outside from ending the process; the
+# full-screen request made on the window itself and the pixels sent from the frame
+# (sdl/X11FullScreen.cpp, sdl/X11Presenter.cpp).
 find_package(X11 REQUIRED)
 target_link_libraries(toolkit_sdl PRIVATE X11::X11)
 if(TARGET SDL2::SDL2)

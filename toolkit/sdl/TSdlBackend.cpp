@@ -11,6 +11,7 @@
 
 #include "sdl/SdlKeyMap.h"
 #include "sdl/X11FullScreen.h"
+#include "sdl/X11Presenter.h"
 #include "sdl/X11WindowWatch.h"
 
 namespace {
@@ -120,11 +121,12 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Create(std::string* error) {
     }
     // SDL starts with text input on; the application switches it on for text boxes only.
     SDL_StopTextInput();
+    backend->x11_ = TX11Presenter::Create(backend->window_);
     // Pixels SDL cannot lay out itself (a 30-bit display) are handed over through OpenGL, which
     // takes the frame's own layout. SDL settles the way on the first surface request.
-    if (SDL_GetWindowPixelFormat(backend->window_) == SDL_PIXELFORMAT_UNKNOWN)
+    if (!backend->x11_ && SDL_GetWindowPixelFormat(backend->window_) == SDL_PIXELFORMAT_UNKNOWN)
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "1");
-    if (!backend->FetchSurface()) {
+    if (!backend->x11_ && !backend->FetchSurface()) {
         Fail(error, std::string("cannot reach the window's pixels: ") + SDL_GetError() +
                         " (the display's colour depth is not supported)");
         return nullptr;
@@ -134,6 +136,7 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Create(std::string* error) {
 }
 
 TSdlBackend::~TSdlBackend() {
+    x11_.reset();
     if (window_)
         SDL_DestroyWindow(window_);
     SDL_Quit();
@@ -302,9 +305,29 @@ void TSdlBackend::CopyRect(const TBitmap& frame, const TRect& rect) {
     }
 }
 
+void TSdlBackend::PresentThroughX11(const TBitmap& frame, const std::vector<TRect>& changed) {
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    const TRect bounds{0, 0, std::min(frame.Width(), width), std::min(frame.Height(), height)};
+    std::vector<TRect> rects;
+    for (const TRect& r : surfaceStale_ ? std::vector<TRect>{bounds} : changed) {
+        const TRect area = r.Intersect(bounds);
+        if (!area.IsEmpty())
+            rects.push_back(area);
+    }
+    surfaceStale_ = false;
+    if (!rects.empty() && !x11_->Present(frame, rects))
+        ReportOnce("cannot show the frame");
+}
+
 void TSdlBackend::Present(const TBitmap& frame, const std::vector<TRect>& changed) {
     if (X11WindowGone())
         return;
+    if (x11_) {
+        PresentThroughX11(frame, changed);
+        return;
+    }
     const bool whole = surfaceStale_;
     if (surfaceStale_ && !FetchSurface()) {
         ReportOnce("cannot reach the window's pixels");

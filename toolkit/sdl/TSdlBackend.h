@@ -7,6 +7,7 @@
 
 #include "TBackend.h"
 
+class TX11Presenter;
 struct SDL_Window;
 struct SDL_Surface;
 union SDL_Event;
@@ -35,10 +36,12 @@ private:
     bool CloseForGoneWindow(TBackendEvent& event);
     bool FetchSurface();
     void CopyRect(const TBitmap& frame, const TRect& rect);
+    void PresentThroughX11(const TBitmap& frame, const std::vector<TRect>& changed);
     void ReportOnce(const char* what);
 
     SDL_Window* window_ = nullptr;
     SDL_Surface* surface_ = nullptr;
+    std::unique_ptr<TX11Presenter> x11_;  // when set, pixels go to X11 directly, not via surface_
     TSize display_{};
     bool surfaceStale_ = true;  // the surface must be fetched again and the whole frame pushed
     bool closeSent_ = false;
