@@ -137,6 +137,11 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Create(std::string* error) {
 
 TSdlBackend::~TSdlBackend() {
     x11_.reset();
+    // SDL still takes a window destroyed from outside for a shown one: hiding it first, as its
+    // teardown does, reads the attributes of a window that no longer exists and may wait forever
+    // for it to be unmapped. The process is ending; the X server has let go of the window.
+    if (X11WindowGone())
+        return;
     if (window_)
         SDL_DestroyWindow(window_);
     SDL_Quit();
