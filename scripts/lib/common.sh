@@ -11,6 +11,8 @@ TEVRA_BUILD_PACKAGES=(build-essential cmake pkg-config libsdl2-dev libfreetype-d
 TEVRA_WINDOW_TEST_PACKAGES=(xvfb xdotool imagemagick python3-xlib x11-utils tesseract-ocr)
 # What CI's check of the Debian package needs on top (dpkg-shlibdeps reads files with `file`).
 TEVRA_PACKAGE_CHECK_PACKAGES=(file desktop-file-utils appstream strace)
+# What bench/measure_process.sh needs on top: a window manager to start the game under.
+TEVRA_MEASURE_PACKAGES=(openbox)
 
 tevra_missing_packages() {
     local pkg
