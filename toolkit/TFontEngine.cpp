@@ -319,6 +319,9 @@ struct TFontEngine::TImpl {
             sized.Metrics.Ascent = RoundPos(face->size->metrics.ascender);
             sized.Metrics.Descent = RoundPos(-face->size->metrics.descender);
         }
+        // A damaged face can claim a line of negative height, which every layout would take on.
+        sized.Metrics.Ascent = std::max(sized.Metrics.Ascent, 0);
+        sized.Metrics.Descent = std::max(sized.Metrics.Descent, 0);
         return &SizedFaces.emplace(key, std::move(sized)).first->second;
     }
 
