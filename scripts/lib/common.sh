@@ -9,6 +9,8 @@ TEVRA_BUILD_PACKAGES=(build-essential cmake pkg-config libsdl2-dev libfreetype-d
     fonts-dejavu-core fonts-lato libgl1-mesa-dri)
 # What the real-window checks need on top (a virtual X display and tools to drive and read it).
 TEVRA_WINDOW_TEST_PACKAGES=(xvfb xdotool imagemagick python3-xlib x11-utils tesseract-ocr)
+# What the fuzz runs need on top (clang and its fuzzer runtime).
+TEVRA_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # What CI's check of the Debian package needs on top (dpkg-shlibdeps reads files with `file`).
 TEVRA_PACKAGE_CHECK_PACKAGES=(file desktop-file-utils appstream strace)
 # What bench/measure_process.sh needs on top: a window manager to start the game under.
