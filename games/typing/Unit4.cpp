@@ -49,7 +49,7 @@ void TForm4::FormCreate() {
     Label2->Name = "Label2";
     Label2->SetAutoSize(false);
     Label2->SetLayout(TTextLayout::Bottom);
-    Label2->SetBounds(0, 0, 640, 30);
+    Label2->SetBounds(0, 0, 640, 31);
 
     Label1 = Add<TLabel>();
     Label1->Name = "Label1";
