@@ -1,5 +1,5 @@
-// Where the screens' big texts land on the rendered screen, 1:1 and scaled as on a 1920 x 1080
-// display: inside the white boxes of the background, and every character of a score shown whole.
+// Where the screens' big texts land on the rendered screen, 1:1 and at the displays' scales:
+// inside the white boxes of the background, and every character of a score shown whole.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -12,8 +12,6 @@
 #include "TFontEngine.h"
 
 namespace {
-
-const int ScaledQuarters = StageScaleQuarters(1920, 1080);
 
 bool NearWhite(TColor c) {
     return GetRValue(c) >= 235 && GetGValue(c) >= 235 && GetBValue(c) >= 235;
@@ -200,4 +198,7 @@ TEST_P(TextPlacement, EveryScoreShowsItsSignAndAllItsDigits) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(OneToOneAndScaled, TextPlacement, ::testing::Values(4, ScaledQuarters));
+// 1:1, and the scales of a 1024 x 768 and a 1920 x 1080 display.
+INSTANTIATE_TEST_SUITE_P(OneToOneAndScaled, TextPlacement,
+                         ::testing::Values(4, StageScaleQuarters(1024, 768),
+                                           StageScaleQuarters(1920, 1080)));
