@@ -24,7 +24,8 @@ add_library(toolkit_sdl STATIC
   ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlKeyMap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sdl/X11FullScreen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sdl/X11Presenter.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/sdl/X11WindowWatch.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/sdl/X11WindowWatch.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sdl/X11Colours.cpp)
 target_link_libraries(toolkit_sdl PUBLIC toolkit)
 # The X error handler that keeps a window destroyed from outside from ending the process; the
 # full-screen request made on the window itself and the pixels sent from the frame

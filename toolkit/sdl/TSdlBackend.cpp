@@ -12,6 +12,7 @@
 #include "sdl/SdlKeyMap.h"
 #include "sdl/X11FullScreen.h"
 #include "sdl/X11Presenter.h"
+#include "sdl/X11Colours.h"
 #include "sdl/X11WindowWatch.h"
 
 namespace {
@@ -98,6 +99,12 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Create(std::string* error) {
         return nullptr;
     }
     backend->display_ = TSize{mode.w, mode.h};
+    // An 8-bit display: the window on the palette visual, the only 8-bit one SDL draws on.
+    if (SDL_BITSPERPIXEL(mode.format) <= 8) {
+        const std::string visual = X11PaletteVisualId();
+        if (!visual.empty())
+            SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, visual.c_str());
+    }
     // Placed at the corner with the desktop's size: without a window manager a full-screen
     // request alone leaves the window at its requested size and place. On X11 the request is
     // made on the hidden window, which spares SDL's waits for the window to change.
@@ -276,6 +283,8 @@ bool TSdlBackend::CloseForGoneWindow(TBackendEvent& event) {
 
 bool TSdlBackend::FetchSurface() {
     surface_ = SDL_GetWindowSurface(window_);
+    if (surface_ != nullptr && surface_->format->BytesPerPixel == 1)
+        ShareX11ColourCube(window_, surface_);
     surfaceStale_ = surface_ == nullptr;
     return surface_ != nullptr;
 }
@@ -295,6 +304,17 @@ void TSdlBackend::CopyRect(const TBitmap& frame, const TRect& rect) {
     const std::uint32_t* src = frame.Row(rect.Top) + rect.Left;
     const int srcPitch = frame.Width() * 4;
     const Uint32 format = surface_->format->format;
+    if (bytesPerPixel == 1) {
+        // Palette pixels: SDL's blit finds each colour's nearest palette entry.
+        SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<std::uint32_t*>(src), rect.Width(), rect.Height(), 32, srcPitch,
+            SDL_PIXELFORMAT_RGB888);
+        SDL_Rect target{rect.Left, rect.Top, rect.Width(), rect.Height()};
+        if (source == nullptr || SDL_BlitSurface(source, nullptr, surface_, &target) != 0)
+            ReportOnce("cannot convert the frame to the window's palette");
+        SDL_FreeSurface(source);
+        return;
+    }
     if (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888) {
         // The frame's own layout: plain row copies (an alpha byte of 0 is ignored by windows).
         for (int y = 0; y < rect.Height(); ++y) {
