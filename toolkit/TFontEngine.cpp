@@ -4,6 +4,7 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
 #include FT_SIZES_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
@@ -341,10 +342,21 @@ struct TFontEngine::TImpl {
                     FT_GlyphSlot_Embolden(slot);
             }
             glyph.Advance = slot->advance.x;
-            if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) == 0)
+            if (FitsRendering(face, slot) && FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) == 0)
                 CopyCoverage(slot, &glyph);
         }
         return sized.Glyphs.emplace(index, std::move(glyph)).first->second;
+    }
+
+    // A damaged face can hold an outline thousands of ems across, whose bitmap would take
+    // gigabytes; such a glyph is drawn as nothing. Real glyphs stay within a few ems.
+    static bool FitsRendering(FT_Face face, FT_GlyphSlot slot) {
+        if (slot->format != FT_GLYPH_FORMAT_OUTLINE)
+            return true;
+        FT_BBox box;
+        FT_Outline_Get_CBox(&slot->outline, &box);
+        const long limit = (4L * std::max<long>(face->size->metrics.y_ppem, 1) + 64) * 64;
+        return box.xMax - box.xMin <= limit && box.yMax - box.yMin <= limit;
     }
 
     static void CopyCoverage(FT_GlyphSlot slot, TGlyph* glyph) {

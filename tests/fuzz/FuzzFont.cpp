@@ -2,6 +2,7 @@
 // text in it at several sizes and taking it out again never crashes and never draws off the
 // picture.
 #include <fontconfig/fontconfig.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -52,6 +53,11 @@ int FuzzFont(const std::uint8_t* data, std::size_t size) {
             }
         }
         FUZZ_CHECK(engine.RemovePrivateFont(path));
+        // Nor may a damaged file make the engine take memory by the gigabyte (the fuzzer has its
+        // own limit; this one holds when an input is replayed).
+        struct rusage usage {};
+        getrusage(RUSAGE_SELF, &usage);
+        FUZZ_CHECK(usage.ru_maxrss < 1024 * 1024);
     }
     ::unlink(path.c_str());
     return 0;
