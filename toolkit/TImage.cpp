@@ -2,6 +2,7 @@
 #include "TImage.h"
 
 #include "TCanvas.h"
+#include "TScaledPictureCache.h"
 
 TImage::TImage(TForm* form) : TGraphicControl(form) {
     SetBounds(0, 0, 105, 105);
@@ -15,6 +16,7 @@ const TBitmap& TImage::Picture() const {
 
 void TImage::SetPicture(const TBitmap& picture) {
     loader_ = nullptr;
+    deviceCopy_ = TBitmap();
     picture_ = picture;
     Invalidate();
 }
@@ -22,6 +24,8 @@ void TImage::SetPicture(const TBitmap& picture) {
 void TImage::SetPictureLoader(std::function<void(TBitmap&)> loader) {
     loader_ = std::move(loader);
     picture_ = TBitmap();
+    deviceCopy_ = TBitmap();
+    loadedSize_ = TSize{};
     Invalidate();
 }
 
@@ -35,8 +39,10 @@ bool TImage::LoadFromResource(const std::string& name, std::string* error) {
 }
 
 void TImage::FormHidden() {
-    if (loader_)
-        picture_ = TBitmap();
+    if (!loader_)
+        return;
+    picture_ = TBitmap();
+    deviceCopy_ = TBitmap();
 }
 
 void TImage::SetStretch(bool stretch) {
@@ -47,6 +53,10 @@ void TImage::SetStretch(bool stretch) {
 }
 
 void TImage::Paint(TCanvas& canvas) {
+    if (loader_ && !stretch_ && canvas.Device().Quarters != 4) {
+        PaintDeviceCopy(canvas);
+        return;
+    }
     const TBitmap& picture = Picture();
     if (picture.Empty())
         return;
@@ -55,4 +65,26 @@ void TImage::Paint(TCanvas& canvas) {
     } else {
         canvas.Draw(0, 0, picture);
     }
+}
+
+// A whole-screen picture on a scaled display: the picture at its own size would only be kept to
+// be resampled once, so it is made, resampled and let go; the canvas copies a picture of the
+// device size as it is.
+void TImage::PaintDeviceCopy(TCanvas& canvas) {
+    const auto deviceOf = [&] {
+        return canvas.DeviceRect(TRect{0, 0, loadedSize_.Width, loadedSize_.Height});
+    };
+    TRect device = deviceOf();
+    if (loadedSize_.Width == 0 || deviceCopy_.Width() != device.Width() ||
+        deviceCopy_.Height() != device.Height()) {
+        TBitmap loaded;
+        if (picture_.Empty())
+            loader_(loaded);
+        const TBitmap& picture = picture_.Empty() ? loaded : picture_;
+        loadedSize_ = TSize{picture.Width(), picture.Height()};
+        device = deviceOf();
+        deviceCopy_ = ResamplePicture(picture, device.Width(), device.Height());
+    }
+    if (!deviceCopy_.Empty())
+        canvas.StretchDraw(TRect{0, 0, loadedSize_.Width, loadedSize_.Height}, deviceCopy_);
 }
