@@ -7,6 +7,8 @@
 #include "TApplication.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
+#include "TResources.h"
+#include "TScaledPictureCache.h"
 
 namespace {
 
@@ -76,6 +78,10 @@ void TForm::Hide() {
     app_.SyncTextInput();
     for (auto& control : controls_)
         control->FormHidden();
+    // The scaled copies of pictures are those of the screen going away; the next one makes its
+    // own, and a screen is shown for up to a minute.
+    TScaledPictureCache::Instance().Clear();
+    ReleaseResourcePages();
 }
 
 void TForm::FormClose() {
