@@ -1,6 +1,12 @@
 // The process-wide table of named resources and its look-up.
 #include "TResources.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 
 struct TResourceTable {
@@ -46,4 +52,28 @@ std::vector<std::string> ResourceNames() {
             names.emplace_back(table.Entries[i].Name);
     }
     return names;
+}
+
+void ReleaseResourcePages() {
+#ifdef MADV_PAGEOUT
+    const TResourceTable& table = Table();
+    if (table.Count == 0)
+        return;
+    std::uintptr_t begin = UINTPTR_MAX;
+    std::uintptr_t end = 0;
+    for (std::size_t i = 0; i < table.Count; ++i) {
+        begin = std::min(begin, reinterpret_cast<std::uintptr_t>(table.Entries[i].Begin));
+        end = std::max(end, reinterpret_cast<std::uintptr_t>(table.Entries[i].End));
+    }
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    if (pageSize <= 0)
+        return;
+    const auto page = static_cast<std::uintptr_t>(pageSize);
+    // Only whole pages inside the resources; what lies around them stays.
+    begin = (begin + page - 1) / page * page;
+    end = end / page * page;
+    // Advice only: a kernel without it, or pages it keeps, change nothing the game relies on.
+    if (end > begin)
+        (void)::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_PAGEOUT);
+#endif
 }

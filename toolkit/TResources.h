@@ -25,3 +25,8 @@ struct TResourceEntry {
     const std::uint8_t* End;
 };
 void InstallResourceTable(const TResourceEntry* entries, std::size_t count);
+
+// Lets the system take back the memory pages holding the resources until they are read again:
+// a picture is decoded from them once a visit, and until then they only add to the game's
+// resident memory (about 1 MB). Never changes their contents.
+void ReleaseResourcePages();
