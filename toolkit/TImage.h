@@ -32,7 +32,7 @@ private:
     // Made from the loader on demand: a cache of what the loader makes, not state of its own.
     mutable TBitmap picture_;
     std::function<void(TBitmap&)> loader_;
-    TBitmap deviceCopy_;  // the loader's picture resampled to the device size it is drawn at
+    TBitmap deviceCopy_;  // a cache as well: the loader's picture at the device size drawn at
     TSize loadedSize_{};  // the size of the loader's picture
     bool stretch_ = false;
 };
