@@ -173,13 +173,15 @@ TEST(CanvasScale, TheCacheKeepsTheLatestCopyWithinItsLimit) {
 namespace {
 
 // The cubic filter worked out directly in floating point, one output pixel at a time: what the
-// fixed-point two-pass resampler must produce to within one step of a channel.
+// fixed-point two-pass resampler must produce to within one step of a channel. The kernel in its
+// textbook form, Keys' cubic with a = -0.5 (Catmull-Rom).
 double ReferenceCubic(double x) {
-    x = std::fabs(x);
-    if (x < 1)
-        return (1.5 * x - 2.5) * x * x + 1;
-    if (x < 2)
-        return ((-0.5 * x + 2.5) * x - 4) * x + 2;
+    constexpr double a = -0.5;
+    const double d = std::fabs(x);
+    if (d < 1)
+        return (a + 2) * std::pow(d, 3) - (a + 3) * d * d + 1;
+    if (d < 2)
+        return a * std::pow(d, 3) - 5 * a * d * d + 8 * a * d - 4 * a;
     return 0;
 }
 
