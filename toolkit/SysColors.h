@@ -15,7 +15,9 @@ constexpr int COLOR_BTNTEXT = 18;
 constexpr int COLOR_BTNHIGHLIGHT = 20;
 
 // A reference to system colour i: high byte 0xFF, the index below it.
-constexpr TColor SysColorRef(int index) { return 0xFF000000u | static_cast<TColor>(index); }
+constexpr TColor SysColorRef(int index) {
+    return 0xFF000000u | static_cast<TColor>(index);
+}
 
 // The colour of system colour index 0..24 (clBlack for other indices).
 TColor GetSysColor(int index);

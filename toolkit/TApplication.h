@@ -18,7 +18,7 @@
 class TTimer;
 
 class TApplication {
-public:
+  public:
     // The scale, in quarters (4 is 1:1), is the one at which the whole picture is drawn on the
     // display; forms and controls work in logical units and never see it.
     explicit TApplication(TBackend& backend, int scaleQuarters = 4);
@@ -83,7 +83,7 @@ public:
     // Switches the backend's text input on or off to match the active form's focused control.
     void SyncTextInput();
 
-private:
+  private:
     void HandleEvent(const TBackendEvent& event);
     void FireDueTimers();
 

@@ -17,8 +17,8 @@ enum class TBackendEventKind {
     MouseDown,
     MouseUp,
     MouseLeftWindow,
-    Close,  // the window system's close command
-    Expose, // the window's contents were lost and must be pushed again
+    Close,   // the window system's close command
+    Expose,  // the window's contents were lost and must be pushed again
 };
 
 struct TBackendEvent {
@@ -33,7 +33,7 @@ struct TBackendEvent {
 };
 
 class TBackend {
-public:
+  public:
     virtual ~TBackend() = default;
 
     // The size of the whole display the game runs on.

@@ -10,7 +10,7 @@
 // Pixels are stored as 0x00RRGGBB (the layout SDL's XRGB8888 surfaces use), row by row from the
 // top; the accessors speak TColor so callers never see the storage order.
 class TBitmap {
-public:
+  public:
     TBitmap() = default;
     TBitmap(int width, int height, TColor fill = clBlack);
 
@@ -19,8 +19,8 @@ public:
     bool Empty() const { return width_ <= 0 || height_ <= 0; }
     void SetSize(int width, int height, TColor fill = clBlack);
 
-    TColor Pixel(int x, int y) const;             // clBlack outside the picture
-    void SetPixel(int x, int y, TColor color);    // ignored outside the picture
+    TColor Pixel(int x, int y) const;           // clBlack outside the picture
+    void SetPixel(int x, int y, TColor color);  // ignored outside the picture
     std::uint32_t* Row(int y) {
         stamp_ = 0;
         return pixels_.data() + static_cast<std::size_t>(y) * width_;
@@ -50,13 +50,14 @@ public:
 
     static std::uint32_t ToNative(TColor c) {
         return (static_cast<std::uint32_t>(GetRValue(c)) << 16) |
-               (static_cast<std::uint32_t>(GetGValue(c)) << 8) | static_cast<std::uint32_t>(GetBValue(c));
+               (static_cast<std::uint32_t>(GetGValue(c)) << 8) |
+               static_cast<std::uint32_t>(GetBValue(c));
     }
     static TColor FromNative(std::uint32_t p) {
         return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
     }
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint32_t> pixels_;

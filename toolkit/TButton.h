@@ -7,7 +7,7 @@
 #include "TFont.h"
 
 class TButton : public TWinControl {
-public:
+  public:
     explicit TButton(TForm* form);
 
     const std::string& Caption() const { return caption_; }
@@ -24,7 +24,7 @@ public:
     void CaptureLost() override;
     void FocusChanged(bool focused) override;
 
-private:
+  private:
     void SetPressed(bool pressed);
 
     std::string caption_;

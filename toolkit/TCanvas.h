@@ -32,7 +32,8 @@ struct TBrush {
 // - Polygon closes the path, fills the inside with the brush and draws the outline with the pen;
 //   every corner point is part of the outline, so a polygon whose points coincide is one pixel.
 // - TextOut draws one line of text with the top-left corner of its text box at (x, y). With a
-//   Clear brush only the letter shapes are painted; with a Solid brush the text box is filled first.
+//   Clear brush only the letter shapes are painted; with a Solid brush the text box is filled
+//   first.
 // - Draw copies a picture at its own size; a Transparent picture leaves out its key colour.
 // - Every operation is clipped to ClipRect (in bitmap coordinates) and to the bitmap.
 // - Colours may be system colour references; they are resolved when drawn.
@@ -44,7 +45,7 @@ struct TBrush {
 // scaled size, and pictures are drawn from a filtered copy at the device size. With the identity
 // transform every pixel is exactly as described above.
 class TCanvas {
-public:
+  public:
     explicit TCanvas(TBitmap& target);
 
     TPen Pen;
@@ -66,7 +67,7 @@ public:
     // The clip as it applies now: the rect last set, intersected with the bitmap's current size.
     // A fresh canvas clips to the whole bitmap, whatever size the bitmap later takes.
     TRect ClipRect() const;
-    void SetClipRect(const TRect& clip);       // intersected with the bitmap
+    void SetClipRect(const TRect& clip);         // intersected with the bitmap
     void IntersectClipRect(const TRect& local);  // narrows the clip by a rect in canvas coordinates
 
     void FillRect(const TRect& r);  // brush colour, whatever the brush style
@@ -97,7 +98,7 @@ public:
     TCanvas LayerCanvas(TBitmap& layer, const TRect& local) const;
     void DrawLayer(const TRect& local, const TBitmap& layer) { StretchDraw(local, layer); }
 
-private:
+  private:
     friend class TCanvasStateGuard;
     TRect LogicalClip() const {
         return device_.IsIdentity() ? ClipRect() : device_.Cover(ClipRect());
@@ -113,7 +114,7 @@ private:
 
 // Saves the canvas's origin and clip on construction and puts them back on destruction.
 class TCanvasStateGuard {
-public:
+  public:
     explicit TCanvasStateGuard(TCanvas& canvas)
         : canvas_(canvas), origin_(canvas.origin_), clip_(canvas.clip_) {}
     ~TCanvasStateGuard() {
@@ -123,7 +124,7 @@ public:
     TCanvasStateGuard(const TCanvasStateGuard&) = delete;
     TCanvasStateGuard& operator=(const TCanvasStateGuard&) = delete;
 
-private:
+  private:
     TCanvas& canvas_;
     TPoint origin_;
     TRect clip_;

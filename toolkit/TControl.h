@@ -13,7 +13,7 @@ class TForm;
 enum class TClickKind { Single, Double };
 
 class TControl {
-public:
+  public:
     explicit TControl(TForm* form);
     virtual ~TControl();
     TControl(const TControl&) = delete;
@@ -89,14 +89,14 @@ public:
     std::function<void(TControl* sender)> OnDblClick;
     std::function<void(TControl* sender, int& key, TShiftState shift)> OnKeyDown;
 
-protected:
+  protected:
     virtual void Click();
     virtual void DblClick();
     // The base MouseDown/MouseUp give a click when the left button is pressed and released inside
     // the control; a double-click press gives DblClick and no click.
     bool clickPending_ = false;
 
-private:
+  private:
     TForm* form_;
     TRect bounds_{0, 0, 0, 0};
     bool visible_ = true;
@@ -106,13 +106,13 @@ private:
 // A control with no window of its own: drawn on its form, never focused. Mouse enter, leave,
 // press, release and capture come from the form.
 class TGraphicControl : public TControl {
-public:
+  public:
     using TControl::TControl;
 };
 
 // Controls that hold the keyboard focus (grids, buttons, text boxes).
 class TWinControl : public TControl {
-public:
+  public:
     using TControl::TControl;
     bool AcceptsFocus() const override { return true; }
     int TabOrder = 0;

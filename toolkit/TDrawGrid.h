@@ -6,7 +6,7 @@
 #include "TControl.h"
 
 class TDrawGrid : public TWinControl {
-public:
+  public:
     explicit TDrawGrid(TForm* form);
 
     int ColCount() const { return colCount_; }
@@ -29,7 +29,7 @@ public:
 
     void Paint(TCanvas& canvas) override;
 
-private:
+  private:
     int colCount_ = 5;
     int rowCount_ = 5;
     int colWidth_ = 64;

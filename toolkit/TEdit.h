@@ -14,7 +14,7 @@
 // acting); typed text comes from WM_CHAR. Home and End go to the start and end of the text.
 // A box of zero width paints nothing but still takes the focus, the keys and the typed text.
 class TEdit : public TWinControl {
-public:
+  public:
     explicit TEdit(TForm* form);
 
     bool WantsTextInput() const override { return true; }
@@ -45,7 +45,7 @@ public:
 
     static constexpr int Inset = 2;
 
-private:
+  private:
     // How far the text is shifted left so that the caret stays inside the box.
     int ScrollOffset() const;
     void Edited(bool textChanged);

@@ -9,7 +9,6 @@
 #include "TTypes.h"
 #include "Utf8.h"
 
-
 struct TFontMetrics {
     int Ascent = 0;   // pixels above the baseline
     int Descent = 0;  // pixels below the baseline (positive)
@@ -20,7 +19,7 @@ struct TFontMetrics {
 // back to a default face, and if no face at all can be loaded text is measured as zero and drawn
 // as nothing, with one line on stderr: text never crashes the game.
 class TFontEngine {
-public:
+  public:
     static TFontEngine& Instance();
 
     // Loads the game's alias configuration (a fontconfig XML file) on top of the system's; call
@@ -56,7 +55,7 @@ public:
     TFontEngine(const TFontEngine&) = delete;
     TFontEngine& operator=(const TFontEngine&) = delete;
 
-private:
+  private:
     TFontEngine();
     struct TImpl;
     std::unique_ptr<TImpl> impl_;

@@ -14,7 +14,7 @@ class TApplication;
 class TBitmap;
 
 class TForm {
-public:
+  public:
     explicit TForm(TApplication& app);
     virtual ~TForm();
     TForm(const TForm&) = delete;
@@ -76,7 +76,7 @@ public:
     TControl* Captured() const { return captured_; }
     TControl* Hovered() const { return hovered_; }
 
-private:
+  private:
     void ControlAdded(TControl* control);
     TControl* ControlAt(TPoint p) const;
     void DispatchMouse(TMessage& message);

@@ -8,7 +8,7 @@
 #include "TControl.h"
 
 class TImage : public TGraphicControl {
-public:
+  public:
     explicit TImage(TForm* form);
 
     const TBitmap& Picture() const;
@@ -26,7 +26,7 @@ public:
     void Paint(TCanvas& canvas) override;
     void FormHidden() override;
 
-private:
+  private:
     void PaintDeviceCopy(TCanvas& canvas);
 
     // Made from the loader on demand: a cache of what the loader makes, not state of its own.

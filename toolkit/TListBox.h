@@ -7,7 +7,7 @@
 #include "TControl.h"
 
 class TListBox : public TGraphicControl {
-public:
+  public:
     explicit TListBox(TForm* form) : TGraphicControl(form) { Hide(); }
     std::vector<std::string> Items;
 };

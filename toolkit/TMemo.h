@@ -17,7 +17,7 @@
 // start and end of the painted line the caret is on; with Ctrl, to the start and end of the text.
 // Up and Down do nothing.
 class TMemo : public TWinControl {
-public:
+  public:
     explicit TMemo(TForm* form);
 
     bool WantsTextInput() const override { return true; }
@@ -61,7 +61,7 @@ public:
 
     static constexpr int Inset = 2;  // pixels between the edge and the text
 
-private:
+  private:
     std::vector<TTextLine> Layout() const;
     std::size_t CaretLine(const std::vector<TTextLine>& lines) const;
     std::size_t FirstShownLine(const std::vector<TTextLine>& lines) const;

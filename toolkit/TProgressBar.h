@@ -4,7 +4,7 @@
 #include "TControl.h"
 
 class TProgressBar : public TGraphicControl {
-public:
+  public:
     explicit TProgressBar(TForm* form);
 
     int Min() const { return min_; }
@@ -21,7 +21,7 @@ public:
 
     void Paint(TCanvas& canvas) override;
 
-private:
+  private:
     int min_ = 0;
     int max_ = 100;
     int step_ = 10;

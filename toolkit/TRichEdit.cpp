@@ -27,7 +27,8 @@ std::vector<std::u32string> SplitLines(const std::u32string& text) {
     std::vector<std::u32string> lines(1);
     for (char32_t c : text) {
         if (c == U'\n') {
-            if (!lines.back().empty() && lines.back().back() == U'\r') lines.back().pop_back();
+            if (!lines.back().empty() && lines.back().back() == U'\r')
+                lines.back().pop_back();
             lines.emplace_back();
         } else {
             lines.back() += c;
@@ -40,7 +41,8 @@ std::vector<std::u32string> SplitLines(const std::u32string& text) {
 
 std::vector<std::string> TRichEdit::Lines() const {
     std::vector<std::string> lines;
-    for (const std::u32string& line : SplitLines(text_)) lines.push_back(EncodeUtf8(line));
+    for (const std::u32string& line : SplitLines(text_))
+        lines.push_back(EncodeUtf8(line));
     return lines;
 }
 
@@ -53,14 +55,16 @@ std::vector<std::string> TRichEdit::WrappedLines() const {
 }
 
 void TRichEdit::SetRangeColor(std::size_t start, std::size_t length, TColor color) {
-    if (start >= text_.size()) return;
+    if (start >= text_.size())
+        return;
     const std::size_t end = start + std::min(length, text_.size() - start);
     bool changed = false;
     for (std::size_t i = start; i < end; ++i) {
         changed = changed || colors_[i] != color;
         colors_[i] = color;
     }
-    if (changed) Invalidate();
+    if (changed)
+        Invalidate();
 }
 
 TColor TRichEdit::ColorAt(std::size_t position) const {
@@ -79,19 +83,22 @@ std::vector<TColorRun> TRichEdit::ColorRuns() const {
 }
 
 void TRichEdit::SetFont(const TFont& font) {
-    if (font == font_) return;
+    if (font == font_)
+        return;
     font_ = font;
     Invalidate();
 }
 
 void TRichEdit::SetColor(TColor color) {
-    if (color == color_) return;
+    if (color == color_)
+        return;
     color_ = color;
     Invalidate();
 }
 
 void TRichEdit::SetTransparent(bool transparent) {
-    if (transparent == transparent_) return;
+    if (transparent == transparent_)
+        return;
     transparent_ = transparent;
     Invalidate();
 }
@@ -107,14 +114,16 @@ void TRichEdit::Paint(TCanvas& canvas) {
     const int lineHeight = std::max(1, TFontEngine::Instance().Metrics(font_).LineHeight());
     int y = Inset;
     for (const TTextLine& line : WrapText(font_, text_, std::max(1, Width() - 2 * Inset))) {
-        if (y >= Height()) break;
+        if (y >= Height())
+            break;
         // Each run starts where the line's text before it ends, so the colours do not change
         // the spacing of the letters.
         std::size_t i = line.Start;
         const std::size_t end = line.Start + line.Shown;
         while (i < end) {
             std::size_t runEnd = i + 1;
-            while (runEnd < end && colors_[runEnd] == colors_[i]) ++runEnd;
+            while (runEnd < end && colors_[runEnd] == colors_[i])
+                ++runEnd;
             canvas.Font.Color = ResolveColor(colors_[i]);
             canvas.TextOut(Inset + TextWidthOf(font_, text_, line.Start, i - line.Start), y,
                            EncodeUtf8(text_.substr(i, runEnd - i)));

@@ -22,7 +22,7 @@ struct TColorRun {
 // Positions and lengths count characters (code points). The box has no border and no caret;
 // the screens use it disabled, as a display. It never shows a context menu.
 class TRichEdit : public TWinControl {
-public:
+  public:
     explicit TRichEdit(TForm* form);
 
     std::string Text() const { return EncodeUtf8(text_); }
@@ -61,7 +61,7 @@ public:
 
     static constexpr int Inset = 2;
 
-private:
+  private:
     std::u32string text_;
     std::vector<TColor> colors_;  // one per character of text_
     std::size_t selStart_ = 0;

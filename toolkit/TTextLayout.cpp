@@ -5,7 +5,8 @@
 
 int TextWidthOf(const TFont& font, const std::u32string& text, std::size_t start,
                 std::size_t count) {
-    if (count == 0 || start >= text.size()) return 0;
+    if (count == 0 || start >= text.size())
+        return 0;
     return TFontEngine::Instance().TextExtent(font, EncodeUtf8(text.substr(start, count))).Width;
 }
 
@@ -44,9 +45,11 @@ void WrapParagraph(const TFont& font, const std::u32string& text, std::size_t st
             line.Length = line.Shown = fits == 0 ? 1 : fits;
         } else {
             std::size_t next = breakAt;
-            while (next < end && text[next] == U' ') ++next;
+            while (next < end && text[next] == U' ')
+                ++next;
             std::size_t shown = breakAt - lineStart;
-            while (shown > 0 && text[lineStart + shown - 1] == U' ') --shown;
+            while (shown > 0 && text[lineStart + shown - 1] == U' ')
+                --shown;
             line.Length = next - lineStart;
             line.Shown = shown;
         }
@@ -68,7 +71,8 @@ std::vector<TTextLine> WrapText(const TFont& font, const std::u32string& text, i
         const std::size_t count =
             (lineBreak == std::u32string::npos ? text.size() : lineBreak) - start;
         WrapParagraph(font, text, start, count, width, lines);
-        if (lineBreak == std::u32string::npos) break;
+        if (lineBreak == std::u32string::npos)
+            break;
         // The line break belongs to the paragraph's last line but is not drawn.
         lines.back().Length += 1;
         start = lineBreak + 1;
@@ -78,7 +82,8 @@ std::vector<TTextLine> WrapText(const TFont& font, const std::u32string& text, i
 
 std::size_t LineOfPosition(const std::vector<TTextLine>& lines, std::size_t position) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (position < lines[i].Start + lines[i].Length) return i;
+        if (position < lines[i].Start + lines[i].Length)
+            return i;
     }
     return lines.empty() ? 0 : lines.size() - 1;
 }

@@ -7,7 +7,7 @@
 class TApplication;
 
 class TTimer {
-public:
+  public:
     explicit TTimer(TApplication& app);
     ~TTimer();
     TTimer(const TTimer&) = delete;
@@ -28,7 +28,7 @@ public:
     void Advance(std::uint64_t now);
     std::uint64_t Sequence() const { return sequence_; }
 
-private:
+  private:
     TApplication& app_;
     int interval_ = 1000;
     bool enabled_ = false;

@@ -12,9 +12,15 @@ using TColor = std::uint32_t;
 constexpr TColor RGB(int r, int g, int b) {
     return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int GetRValue(TColor c) { return static_cast<int>(c & 0xFF); }
-constexpr int GetGValue(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int GetBValue(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int GetRValue(TColor c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GetGValue(TColor c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int GetBValue(TColor c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 constexpr TColor clBlack = RGB(0, 0, 0);
 constexpr TColor clWhite = RGB(255, 255, 255);
@@ -48,18 +54,25 @@ struct TRect {
     int Width() const { return Right - Left; }
     int Height() const { return Bottom - Top; }
     bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-    bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
-    TRect Offset(int dx, int dy) const { return TRect{Left + dx, Top + dy, Right + dx, Bottom + dy}; }
+    bool Contains(TPoint p) const {
+        return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom;
+    }
+    TRect Offset(int dx, int dy) const {
+        return TRect{Left + dx, Top + dy, Right + dx, Bottom + dy};
+    }
     TRect Intersect(const TRect& o) const {
         TRect r{std::max(Left, o.Left), std::max(Top, o.Top), std::min(Right, o.Right),
                 std::min(Bottom, o.Bottom)};
-        if (r.IsEmpty()) return TRect{};
+        if (r.IsEmpty())
+            return TRect{};
         return r;
     }
     bool Intersects(const TRect& o) const { return !Intersect(o).IsEmpty(); }
     TRect Union(const TRect& o) const {
-        if (IsEmpty()) return o;
-        if (o.IsEmpty()) return *this;
+        if (IsEmpty())
+            return o;
+        if (o.IsEmpty())
+            return *this;
         return TRect{std::min(Left, o.Left), std::min(Top, o.Top), std::max(Right, o.Right),
                      std::max(Bottom, o.Bottom)};
     }

@@ -13,14 +13,20 @@ const char* const SolutionOf[] = {"", "LDDRUUURDRDLULLDDRUULURDRU", "RDDLRUULDUU
 
 int KeyOf(char c) {
     switch (c) {
-        case 'L': return VK_LEFT;
-        case 'U': return VK_UP;
-        case 'R': return VK_RIGHT;
-        default: return VK_DOWN;
+        case 'L':
+            return VK_LEFT;
+        case 'U':
+            return VK_UP;
+        case 'R':
+            return VK_RIGHT;
+        default:
+            return VK_DOWN;
     }
 }
 
-int LevelPlayed() { return Form2->Visit.LevelOrder[Form2->Visit.LevelSlot - 1]; }
+int LevelPlayed() {
+    return Form2->Visit.LevelOrder[Form2->Visit.LevelSlot - 1];
+}
 
 // Every cell of the board on screen shows the tile of its code, pixel for pixel.
 void ExpectScreenMatchesBoard(const TBitmap& screen, const std::string& when) {
@@ -135,7 +141,8 @@ TEST(BoxPushScreen, ArrowsCountWithModifiersAndKeyRepeatWhileOtherKeysDoNothing)
     TGameRun run;
     run.Start();
     const boxpush::TBoxPushGame start = Form2->Game;
-    for (int key : {int{VK_SPACE}, int{VK_RETURN}, int{'A'}, int{VK_ESCAPE}}) run.drive.Key(key);
+    for (int key : {int{VK_SPACE}, int{VK_RETURN}, int{'A'}, int{VK_ESCAPE}})
+        run.drive.Key(key);
     EXPECT_EQ(Form2->Game, start) << "keys other than the arrows change nothing";
     run.drive.Key(VK_UP, TShiftState::Shift);
     EXPECT_NE(Form2->Game.Board, start.Board) << "a modifier does not stop an arrow";
@@ -155,7 +162,8 @@ TEST(BoxPushScreen, AMovePushesOnlyTheCellsItChanged) {
     run.drive.Key(VK_UP);
     run.drive.Key(VK_DOWN);
     long long area = 0;
-    for (const TRect& r : run.backend.LastPresentRects()) area += 1LL * r.Width() * r.Height();
+    for (const TRect& r : run.backend.LastPresentRects())
+        area += 1LL * r.Width() * r.Height();
     EXPECT_GT(area, 0);
     EXPECT_LE(area, 2 * 40 * 40) << "more than the changed cells went to the display";
 }

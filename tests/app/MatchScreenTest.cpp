@@ -57,8 +57,11 @@ TEST(Match, RotatesThroughTheThreeGamesEverySixtySeconds) {
         TForm* form;
         const char* tag;
     };
-    const Visit visits[] = {{Form2, "sokoban"}, {Form3, "hangman"}, {Form4, "ketik"},
-                            {Form2, "sokoban"}, {Form3, "hangman"}};
+    const Visit visits[] = {{Form2, "sokoban"},
+                            {Form3, "hangman"},
+                            {Form4, "ketik"},
+                            {Form2, "sokoban"},
+                            {Form3, "hangman"}};
     for (const Visit& visit : visits) {
         EXPECT_EQ(VisibleForm(), visit.form);
         EXPECT_EQ(MatchState.CurrentGameTag, visit.tag);
@@ -88,7 +91,8 @@ TEST(Match, BoxTilesAlwaysComeInMatchingPairs) {
     for (int visit = 0; visit < 3; ++visit) {
         TBitmap box, boxInBasket;
         ASSERT_TRUE(box.LoadFromResource("F" + std::to_string(5 + Form2->Visit.BoxStyle), nullptr));
-        ASSERT_TRUE(boxInBasket.LoadFromResource("G" + std::to_string(1 + Form2->Visit.BoxStyle), nullptr));
+        ASSERT_TRUE(
+            boxInBasket.LoadFromResource("G" + std::to_string(1 + Form2->Visit.BoxStyle), nullptr));
         EXPECT_TRUE(Form2->TileSet[3] == box) << "style " << Form2->Visit.BoxStyle;
         EXPECT_TRUE(Form2->TileSet[6] == boxInBasket) << "style " << Form2->Visit.BoxStyle;
         run.drive.Advance(180000);
@@ -121,13 +125,13 @@ TEST(Match, StageIsCentredOnEveryDisplaySize) {
     struct Case {
         int width, height, left, top;
     };
-    const Case cases[] = {{1920, 1080, 560, 240}, {1024, 768, 112, 84}, {800, 600, 0, 0},
-                          {640, 480, -80, -60}};
+    const Case cases[] = {
+        {1920, 1080, 560, 240}, {1024, 768, 112, 84}, {800, 600, 0, 0}, {640, 480, -80, -60}};
     for (const Case& c : cases) {
         TGameRun run(TSize{c.width, c.height});
-        for (TForm* form : {static_cast<TForm*>(Form1), static_cast<TForm*>(Form2),
-                            static_cast<TForm*>(Form3), static_cast<TForm*>(Form4),
-                            static_cast<TForm*>(Form5)}) {
+        for (TForm* form :
+             {static_cast<TForm*>(Form1), static_cast<TForm*>(Form2), static_cast<TForm*>(Form3),
+              static_cast<TForm*>(Form4), static_cast<TForm*>(Form5)}) {
             const TControl& image = *form->Controls().front();
             EXPECT_EQ(image.Left(), c.left) << c.width << "x" << c.height;
             EXPECT_EQ(image.Top(), c.top) << c.width << "x" << c.height;

@@ -42,8 +42,11 @@ TEST(Stage, IsCentredAndOverhangsSmallDisplays) {
     struct Case {
         int width, height, left, top;
     };
-    const Case cases[] = {{1920, 1080, 560, 240}, {1024, 768, 112, 84}, {800, 600, 0, 0},
-                          {640, 480, -80, -60}, {1025, 769, 112, 84}};
+    const Case cases[] = {{1920, 1080, 560, 240},
+                          {1024, 768, 112, 84},
+                          {800, 600, 0, 0},
+                          {640, 480, -80, -60},
+                          {1025, 769, 112, 84}};
     for (const Case& c : cases) {
         const TStageOrigin origin = StageOriginFor(c.width, c.height);
         EXPECT_EQ(origin.Left, c.left) << c.width << "x" << c.height;

@@ -83,8 +83,10 @@ TEST(TypingScreen, ControlsSitAtTheirStagePositionsAndTheHintIsPaintedOverTheBar
         const TControl* control;
         int left, top, width, height;
     };
-    const Place places[] = {{Form4->RichEdit1, 44, 95, 700, 105}, {Form4->Memo1, 44, 320, 710, 113},
-                            {Form4->skor, 584, 3, 153, 68},       {Form4->ProgressBar1, 350, 50, 205, 17}};
+    const Place places[] = {{Form4->RichEdit1, 44, 95, 700, 105},
+                            {Form4->Memo1, 44, 320, 710, 113},
+                            {Form4->skor, 584, 3, 153, 68},
+                            {Form4->ProgressBar1, 350, 50, 205, 17}};
     for (const Place& p : places) {
         EXPECT_EQ(p.control->Left() - image.Left(), p.left) << p.control->Name;
         EXPECT_EQ(p.control->Top() - image.Top(), p.top) << p.control->Name;
@@ -113,7 +115,9 @@ TEST(TypingScreen, EnterJudgesTheTrimmedAnswerExactly) {
         {"exact", [](const std::string& s) { return s; }, true},
         {"spaces around", [](const std::string& s) { return "  " + s + "   "; }, true},
         {"first letter in lower case",
-         [](const std::string& s) { return std::string(1, static_cast<char>(s[0] + 32)) + s.substr(1); },
+         [](const std::string& s) {
+             return std::string(1, static_cast<char>(s[0] + 32)) + s.substr(1);
+         },
          false},
         {"two spaces inside",
          [](const std::string& s) { return s.substr(0, 5) + " " + s.substr(5); }, false},
@@ -210,7 +214,9 @@ TEST(TypingScreen, VisitEndsOnTheTwentiethTickWithThePartialCredit) {
         {"first five letters", [](const std::string& s) { return s.substr(0, 5); },
          [](const std::string&) { return 5; }},
         {"first letter wrong",
-         [](const std::string& s) { return std::string(1, static_cast<char>(s[0] + 32)) + s.substr(1, 4); },
+         [](const std::string& s) {
+             return std::string(1, static_cast<char>(s[0] + 32)) + s.substr(1, 4);
+         },
          [](const std::string&) { return 4; }},
         {"nothing typed", [](const std::string&) { return std::string(); },
          [](const std::string&) { return 0; }},

@@ -53,7 +53,8 @@ struct TWordGuessRun {
         drive.KeyUp(upper, shift);
     }
     void TypeAll(const std::string& letters) {
-        for (char letter : letters) Type(letter);
+        for (char letter : letters)
+            Type(letter);
     }
     void Space() {
         drive.KeyDown(VK_SPACE);
@@ -66,14 +67,19 @@ struct TWordGuessRun {
     THeadlessDriver drive;
 };
 
-const std::string& Answer() { return Form3->Game.CurrentAnswer; }
-int Entry() { return wordguess::CurrentEntry(Form3->Game); }
+const std::string& Answer() {
+    return Form3->Game.CurrentAnswer;
+}
+int Entry() {
+    return wordguess::CurrentEntry(Form3->Game);
+}
 
 // Each letter of the answer once, in the order they first appear.
 std::string RightLetters(const std::string& answer) {
     std::string letters;
     for (char c : answer) {
-        if (c != ' ' && letters.find(c) == std::string::npos) letters += c;
+        if (c != ' ' && letters.find(c) == std::string::npos)
+            letters += c;
     }
     return letters;
 }
@@ -81,7 +87,8 @@ std::string RightLetters(const std::string& answer) {
 std::string WrongLetters(const std::string& answer, std::size_t count) {
     std::string letters;
     for (char c = 'A'; c <= 'Z' && letters.size() < count; ++c) {
-        if (answer.find(c) == std::string::npos) letters += c;
+        if (answer.find(c) == std::string::npos)
+            letters += c;
     }
     return letters;
 }
@@ -121,7 +128,8 @@ void ExpectEndedQuestion(const char* when) {
     SCOPED_TRACE(when);
     EXPECT_EQ(Form3->Label1->Caption(), Answer());
     EXPECT_EQ(VisibleLetters(), 0);
-    EXPECT_EQ(Form3->Label3->Caption(), Form3->ListBox3->Items[static_cast<std::size_t>(Entry() - 1)]);
+    EXPECT_EQ(Form3->Label3->Caption(),
+              Form3->ListBox3->Items[static_cast<std::size_t>(Entry() - 1)]);
     EXPECT_TRUE(Form3->Image2->Picture() == Resource("H" + std::to_string(Entry())));
     EXPECT_TRUE(Form3->FreeButton1->Visible());
     EXPECT_TRUE(Form3->Edit2->Focused());
@@ -137,13 +145,15 @@ TEST(WordGuessScreen, ScriptedPupilSolvesQuestionAfterQuestionUntilTheVisitEnds)
         asked.push_back(Entry());
         const int before = MatchState.MatchScore;
         run.TypeAll(RightLetters(Answer()));
-        if (!Form3->Visible()) break;
+        if (!Form3->Visible())
+            break;
         ASSERT_TRUE(Form3->Game.QuestionFinished);
         ++solved;
         EXPECT_EQ(MatchState.MatchScore, before + 50);
         EXPECT_EQ(Form3->skor->Caption(), std::to_string(MatchState.MatchScore));
         run.drive.Advance(2500);  // reading the description
-        if (Form3->Visible()) run.Space();
+        if (Form3->Visible())
+            run.Space();
     }
     EXPECT_TRUE(Form4->Visible());
     EXPECT_GE(solved, 20);  // 60 seconds at 2.5 seconds a question
@@ -283,7 +293,8 @@ TEST(WordGuessScreen, LettersCountInEitherCaseOnceAndOtherKeysDoNothing) {
     run.Type(wrong);
     run.Type(static_cast<char>(std::tolower(static_cast<unsigned char>(wrong))));
     // 97 and 122 are keys of the numeric pad and F11, not lower-case letters.
-    for (int key : {int{VK_SPACE}, int{VK_RETURN}, int{'5'}, int{VK_BACK}, 97, 122}) run.drive.Key(key);
+    for (int key : {int{VK_SPACE}, int{VK_RETURN}, int{'5'}, int{VK_BACK}, 97, 122})
+        run.drive.Key(key);
     EXPECT_EQ(VisibleMarks(), 1);
     EXPECT_EQ(MatchState.MatchScore, -3);
     EXPECT_EQ(VisibleLetters(), 24);
@@ -299,21 +310,22 @@ TEST(WordGuessScreen, ControlsSitAtTheirStagePositions) {
         int left, top, width, height;  // width and height 0: not checked
     };
     const Place places[] = {
-        {Form3->Image1, 0, 0, 800, 600},        {Form3->waktu, 400, -5, 0, 0},
-        {Form3->skor, 640, -5, 145, 68},        {Form3->ProgressBar1, 350, 50, 205, 17},
-        {Form3->FreeButton1, 24, 8, 241, 31},   {Form3->Image2, 48, 64, 200, 200},
-        {Form3->Label3, 264, 64, 521, 97},      {Form3->Label2, 280, 225, 409, 30},
-        {Form3->salah[0], 400, 140, 0, 0},      {Form3->salah[6], 700, 140, 0, 0},
-        {Form3->Letters[0], 50, 475, 0, 0},     {Form3->Letters[7], 435, 475, 0, 0},
-        {Form3->Letters[8], 500, 475, 0, 0},    {Form3->Letters[9], 545, 475, 0, 0},
-        {Form3->Letters[12], 710, 475, 0, 0},   {Form3->Letters[13], 50, 517, 0, 0},
-        {Form3->Letters[25], 710, 517, 0, 0},   {Form3->Edit1, 1, 1, 0, 21},
+        {Form3->Image1, 0, 0, 800, 600},      {Form3->waktu, 400, -5, 0, 0},
+        {Form3->skor, 640, -5, 145, 68},      {Form3->ProgressBar1, 350, 50, 205, 17},
+        {Form3->FreeButton1, 24, 8, 241, 31}, {Form3->Image2, 48, 64, 200, 200},
+        {Form3->Label3, 264, 64, 521, 97},    {Form3->Label2, 280, 225, 409, 30},
+        {Form3->salah[0], 400, 140, 0, 0},    {Form3->salah[6], 700, 140, 0, 0},
+        {Form3->Letters[0], 50, 475, 0, 0},   {Form3->Letters[7], 435, 475, 0, 0},
+        {Form3->Letters[8], 500, 475, 0, 0},  {Form3->Letters[9], 545, 475, 0, 0},
+        {Form3->Letters[12], 710, 475, 0, 0}, {Form3->Letters[13], 50, 517, 0, 0},
+        {Form3->Letters[25], 710, 517, 0, 0}, {Form3->Edit1, 1, 1, 0, 21},
     };
     for (const Place& place : places) {
         SCOPED_TRACE(place.control->Name);
         EXPECT_EQ(place.control->Left(), StageLeft + place.left);
         EXPECT_EQ(place.control->Top(), StageTop + place.top);
-        if (place.height == 0) continue;
+        if (place.height == 0)
+            continue;
         EXPECT_EQ(place.control->Width(), place.width);
         EXPECT_EQ(place.control->Height(), place.height);
     }
@@ -335,7 +347,8 @@ TEST(WordGuessScreen, WrongMarksAppearInRedOnTheScreen) {
         int count = 0;
         for (int y = control.Top(); y < control.Top() + control.Height(); ++y) {
             for (int x = control.Left(); x < control.Left() + control.Width(); ++x) {
-                if (run.drive.Screen().Pixel(x, y) == clRed) ++count;
+                if (run.drive.Screen().Pixel(x, y) == clRed)
+                    ++count;
             }
         }
         return count;
@@ -363,12 +376,14 @@ struct TWorkingDirectory {
 };
 
 bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 TEST(WordGuessScreen, PatternFontIsRegisteredForTheScreensLifeOnly) {
     const std::filesystem::path root = RepositoryRoot();
-    if (!std::filesystem::exists(root / "int" / "Model.TTF")) GTEST_SKIP() << "no pattern font";
+    if (!std::filesystem::exists(root / "int" / "Model.TTF"))
+        GTEST_SKIP() << "no pattern font";
     TFont pattern;
     pattern.Name = "abjad";
     {

@@ -14,14 +14,14 @@ namespace {
 
 // Fills far more than its own bounds, to show the clip holds it in.
 class TFloodControl : public TControl {
-public:
+  public:
     TFloodControl(TForm* form, TColor color) : TControl(form), color_(color) {}
     void Paint(TCanvas& canvas) override {
         canvas.Brush.Color = color_;
         canvas.FillRect(TRect{-1000, -1000, 1000, 1000});
     }
 
-private:
+  private:
     TColor color_;
 };
 

@@ -38,16 +38,17 @@ TEST(Memo, MaxLengthCountsCharactersNotBytes) {
         std::string expected;
     };
     const Case cases[] = {
-        {5, {"äöü", "ßéx"}, "äöüßé"},        // two-byte letters: 5 characters, 10 bytes
-        {3, {"日本語テキスト"}, "日本語"},    // three-byte letters, cut inside one text event
-        {2, {"a", "😀", "b"}, "a😀"},          // a four-byte character counts once
+        {5, {"äöü", "ßéx"}, "äöüßé"},       // two-byte letters: 5 characters, 10 bytes
+        {3, {"日本語テキスト"}, "日本語"},  // three-byte letters, cut inside one text event
+        {2, {"a", "😀", "b"}, "a😀"},         // a four-byte character counts once
         {0, {std::string(150, 'x')}, std::string(150, 'x')},  // 0 means no limit
-        {4, {"abcd", "e"}, "abcd"},            // a full box refuses more
+        {4, {"abcd", "e"}, "abcd"},                           // a full box refuses more
     };
     for (const Case& c : cases) {
         TMemoRun run;
         run.memo->SetMaxLength(c.limit);
-        for (const std::string& text : c.typed) run.drive.Text(text);
+        for (const std::string& text : c.typed)
+            run.drive.Text(text);
         EXPECT_EQ(run.memo->Text(), c.expected) << "limit " << c.limit;
         EXPECT_EQ(run.memo->SelStart(), run.memo->Length());
     }
@@ -56,8 +57,10 @@ TEST(Memo, MaxLengthCountsCharactersNotBytes) {
 TEST(Memo, TypedControlCharactersAreLeftOut) {
     TMemoRun run;
     run.drive.Text("a\tb\x01\r\nc\x7f");
-    run.drive.Text("\xc2\x85" "d");  // a C1 control character (NEL)
-    run.drive.Text("\xff");          // a stray byte
+    run.drive.Text(
+        "\xc2\x85"
+        "d");                // a C1 control character (NEL)
+    run.drive.Text("\xff");  // a stray byte
     EXPECT_EQ(run.memo->Text(), "abcd");
 }
 
@@ -78,22 +81,36 @@ TEST(Memo, EditingKeysActByCharacter) {
     const Case cases[] = {
         {"backspace at the end", "abc", {{VK_BACK, none}}, "", "ab", 2},
         {"backspace a two-byte letter", "aé", {{VK_BACK, none}}, "", "a", 1},
-        {"backspace at the start does nothing", "ab", {{VK_HOME, none}, {VK_BACK, none}}, "", "ab", 0},
+        {"backspace at the start does nothing",
+         "ab",
+         {{VK_HOME, none}, {VK_BACK, none}},
+         "",
+         "ab",
+         0},
         {"delete at the start", "abc", {{VK_HOME, none}, {VK_DELETE, none}}, "", "bc", 0},
         {"delete at the end does nothing", "abc", {{VK_DELETE, none}}, "", "abc", 3},
         {"left then type", "ac", {{VK_LEFT, none}}, "b", "abc", 2},
         {"left past the start stays", "a", {{VK_LEFT, none}, {VK_LEFT, none}}, "x", "xa", 1},
         {"right past the end stays", "ab", {{VK_RIGHT, none}}, "c", "abc", 3},
         {"home then end", "ab", {{VK_HOME, none}, {VK_END, none}}, "c", "abc", 3},
-        {"left over a multibyte letter", "aüb", {{VK_LEFT, none}, {VK_LEFT, none}, {VK_DELETE, none}},
-         "", "ab", 1},
-        {"enter inserts nothing", "ab", {{VK_RETURN, none}, {VK_RETURN, TShiftState::Shift}}, "",
-         "ab", 2},
+        {"left over a multibyte letter",
+         "aüb",
+         {{VK_LEFT, none}, {VK_LEFT, none}, {VK_DELETE, none}},
+         "",
+         "ab",
+         1},
+        {"enter inserts nothing",
+         "ab",
+         {{VK_RETURN, none}, {VK_RETURN, TShiftState::Shift}},
+         "",
+         "ab",
+         2},
     };
     for (const Case& c : cases) {
         TMemoRun run;
         run.drive.Text(c.start);
-        for (const Step& step : c.keys) run.drive.Key(step.key, step.shift);
+        for (const Step& step : c.keys)
+            run.drive.Key(step.key, step.shift);
         run.drive.Text(c.typedAfter);
         EXPECT_EQ(run.memo->Text(), c.expected) << c.name;
         EXPECT_EQ(run.memo->SelStart(), c.caret) << c.name;
@@ -129,7 +146,8 @@ TEST(Memo, KeyRepeatActsOnEveryRepeat) {
     TMemoRun run;
     run.drive.Text("abcdef");
     run.drive.KeyDown(VK_BACK);
-    for (int i = 0; i < 3; ++i) run.drive.KeyDown(VK_BACK, TShiftState::None, true);
+    for (int i = 0; i < 3; ++i)
+        run.drive.KeyDown(VK_BACK, TShiftState::None, true);
     run.drive.KeyUp(VK_BACK);
     EXPECT_EQ(run.memo->Text(), "ab");
 }
@@ -140,7 +158,8 @@ TEST(Memo, OnKeyDownSeesTheKeyBeforeItActsAndCanSwallowIt) {
     std::vector<std::string> seen;
     run.memo->OnKeyDown = [&](TControl*, int& key, TShiftState) {
         seen.push_back(std::to_string(key) + ":" + run.memo->Text());
-        if (key == VK_DELETE) key = 0;
+        if (key == VK_DELETE)
+            key = 0;
     };
     run.drive.Key(VK_BACK);
     run.drive.Key(VK_RETURN);
@@ -270,12 +289,14 @@ TEST(Edit, WideBoxShowsTheTextAndKeepsTheCaretInside) {
     const TBitmap& screen = run.drive.Screen();
     int dark = 0;
     for (int x = 10; x < 70; ++x) {
-        for (int y = 10; y < 34; ++y) dark += GetRValue(screen.Pixel(x, y)) < 80 ? 1 : 0;
+        for (int y = 10; y < 34; ++y)
+            dark += GetRValue(screen.Pixel(x, y)) < 80 ? 1 : 0;
     }
     EXPECT_GT(dark, 20);
     // The caret stands inside the box, at its right edge.
     bool caretSeen = false;
-    for (int x = 60; x < 70; ++x) caretSeen = caretSeen || screen.Pixel(x, 22) == clBlack;
+    for (int x = 60; x < 70; ++x)
+        caretSeen = caretSeen || screen.Pixel(x, 22) == clBlack;
     EXPECT_TRUE(caretSeen);
 }
 

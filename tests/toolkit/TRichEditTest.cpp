@@ -35,14 +35,17 @@ TEST(RichEdit, RangeColoursCountCharactersAndStayInsideTheText) {
         {"past the end is cut", "abc", {{1, 50, red}}, {{0, 1, clBlack}, {1, 2, red}}},
         {"beyond the text does nothing", "abc", {{3, 2, red}}, {{0, 3, clBlack}}},
         {"empty range", "abc", {{1, 0, red}}, {{0, 3, clBlack}}},
-        {"black again", "abcd", {{0, 4, red}, {1, 2, clBlack}},
+        {"black again",
+         "abcd",
+         {{0, 4, red}, {1, 2, clBlack}},
          {{0, 1, red}, {1, 2, clBlack}, {3, 1, red}}},
     };
     for (const Case& c : cases) {
         THeadlessApp run;
         TRichEdit* box = run.form->Add<TRichEdit>();
         box->SetText(c.text);
-        for (const Range& r : c.ranges) box->SetRangeColor(r.start, r.length, r.color);
+        for (const Range& r : c.ranges)
+            box->SetRangeColor(r.start, r.length, r.color);
         EXPECT_EQ(box->ColorRuns(), c.expected) << c.name;
     }
 }
@@ -79,8 +82,12 @@ TEST(RichEdit, WrapsAtSpacesWithinItsWidth) {
     EXPECT_EQ(box->Lines(), std::vector<std::string>{box->Text()});
 }
 
-bool Reddish(TColor c) { return GetRValue(c) > 150 && GetGValue(c) < 110 && GetBValue(c) < 110; }
-bool Dark(TColor c) { return GetRValue(c) < 110 && GetGValue(c) < 110 && GetBValue(c) < 110; }
+bool Reddish(TColor c) {
+    return GetRValue(c) > 150 && GetGValue(c) < 110 && GetBValue(c) < 110;
+}
+bool Dark(TColor c) {
+    return GetRValue(c) < 110 && GetGValue(c) < 110 && GetBValue(c) < 110;
+}
 
 TEST(RichEdit, PaintsEachRunInItsColourOnAWhiteGround) {
     THeadlessApp run;
@@ -93,7 +100,8 @@ TEST(RichEdit, PaintsEachRunInItsColourOnAWhiteGround) {
     run.Start();
 
     const TBitmap& screen = run.drive.Screen();
-    const int redEnd = 5 + TRichEdit::Inset + TFontEngine::Instance().TextExtent(BoxFont(), "merah").Width;
+    const int redEnd =
+        5 + TRichEdit::Inset + TFontEngine::Instance().TextExtent(BoxFont(), "merah").Width;
     const int blackStart =
         5 + TRichEdit::Inset + TFontEngine::Instance().TextExtent(BoxFont(), "merah ").Width;
     int red = 0, dark = 0, redInBlack = 0, darkInRed = 0;

@@ -12,7 +12,7 @@
 
 // A form that counts its own handlers.
 class TLogForm : public TForm {
-public:
+  public:
     using TForm::TForm;
     void FormActivate() override { ++Activations; }
     void FormClick() override { Log.push_back("form-click"); }
@@ -25,7 +25,7 @@ public:
 
 // A control that writes every notification into a shared log.
 class TLogControl : public TControl {
-public:
+  public:
     TLogControl(TForm* form, std::vector<std::string>* log, bool focusable = false,
                 bool wantsText = false)
         : TControl(form), log_(log), focusable_(focusable), wantsText_(wantsText) {
@@ -54,7 +54,7 @@ public:
         return true;
     }
 
-private:
+  private:
     void Write(const std::string& what) { log_->push_back(Name + ":" + what); }
     std::vector<std::string>* log_;
     bool focusable_;

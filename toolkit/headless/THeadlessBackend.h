@@ -9,7 +9,7 @@
 #include "TBitmap.h"
 
 class THeadlessBackend : public TBackend {
-public:
+  public:
     explicit THeadlessBackend(TSize display = TSize{1024, 768});
 
     TSize DisplaySize() const override { return display_; }
@@ -37,7 +37,7 @@ public:
     // The limits of the waits that found nothing queued, in order (Run's sleeps).
     const std::vector<int>& IdleWaits() const { return idleWaits_; }
 
-private:
+  private:
     TSize display_;
     std::uint64_t now_ = 0;
     std::uint64_t counterReads_ = 0;

@@ -14,7 +14,7 @@ class THeadlessBackend;
 // Owns nothing. Every step queues its events and then runs one pass of the loop, so after a call
 // returns the handlers have run and the screen shows the result.
 class THeadlessDriver {
-public:
+  public:
     THeadlessDriver(TApplication& app, THeadlessBackend& backend) : app_(app), backend_(backend) {}
 
     // Shows the main form as Run() would, then pumps.
@@ -40,7 +40,7 @@ public:
     const TBitmap& Screen() const;
     bool SaveScreenPng(const std::string& path, std::string* error = nullptr) const;
 
-private:
+  private:
     void Queue(const TBackendEvent& event);
 
     TApplication& app_;

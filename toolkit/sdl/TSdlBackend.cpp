@@ -10,9 +10,9 @@
 #include <cstring>
 
 #include "sdl/SdlKeyMap.h"
+#include "sdl/X11Colours.h"
 #include "sdl/X11FullScreen.h"
 #include "sdl/X11Presenter.h"
-#include "sdl/X11Colours.h"
 #include "sdl/X11WindowWatch.h"
 
 namespace {
@@ -306,9 +306,9 @@ void TSdlBackend::CopyRect(const TBitmap& frame, const TRect& rect) {
     const Uint32 format = surface_->format->format;
     if (bytesPerPixel == 1) {
         // Palette pixels: SDL's blit finds each colour's nearest palette entry.
-        SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
-            const_cast<std::uint32_t*>(src), rect.Width(), rect.Height(), 32, srcPitch,
-            SDL_PIXELFORMAT_RGB888);
+        SDL_Surface* source =
+            SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(src), rect.Width(),
+                                               rect.Height(), 32, srcPitch, SDL_PIXELFORMAT_RGB888);
         SDL_Rect target{rect.Left, rect.Top, rect.Width(), rect.Height()};
         if (source == nullptr || SDL_BlitSurface(source, nullptr, surface_, &target) != 0)
             ReportOnce("cannot convert the frame to the window's palette");

@@ -13,7 +13,7 @@ struct SDL_Surface;
 union SDL_Event;
 
 class TSdlBackend : public TBackend {
-public:
+  public:
     // Opens the window on the primary display. Returns nothing, with the reason in *error, when
     // there is no display to show it on or the video system cannot start.
     static std::unique_ptr<TSdlBackend> Create(std::string* error);
@@ -28,7 +28,7 @@ public:
     void Present(const TBitmap& frame, const std::vector<TRect>& changed) override;
     void SetTextInput(bool enabled) override;
 
-private:
+  private:
     TSdlBackend() = default;
     // False for events the application has no use for.
     bool Translate(const SDL_Event& sdl, TBackendEvent& event);

@@ -13,7 +13,7 @@ struct SDL_Window;
 // changed pixel is copied through. On an X11 window whose pixels have the frame's own layout
 // (24-bit true colour, 32 bits a pixel) the changed rectangles are sent from the frame itself.
 class TX11Presenter {
-public:
+  public:
     // Nothing when the window is not an X11 window or its pixels are laid out differently.
     static std::unique_ptr<TX11Presenter> Create(SDL_Window* window);
     ~TX11Presenter();
@@ -23,7 +23,7 @@ public:
     // Sends the rectangles (already inside the frame) of the frame to the window.
     bool Present(const TBitmap& frame, const std::vector<TRect>& rects);
 
-private:
+  private:
     struct TState;
     explicit TX11Presenter(std::unique_ptr<TState> state);
     std::unique_ptr<TState> state_;
