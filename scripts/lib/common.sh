@@ -11,8 +11,10 @@ TEVRA_BUILD_PACKAGES=(build-essential cmake pkg-config libsdl2-dev libfreetype-d
 TEVRA_WINDOW_TEST_PACKAGES=(xvfb xdotool imagemagick python3-xlib x11-utils tesseract-ocr)
 # What the fuzz runs need on top (clang and its fuzzer runtime).
 TEVRA_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
-# What CI's check of the Debian package needs on top (dpkg-shlibdeps reads files with `file`).
-TEVRA_PACKAGE_CHECK_PACKAGES=(file desktop-file-utils appstream strace)
+# What scripts/package needs on top (dpkg-buildflags, and dpkg-shlibdeps reads files with `file`).
+TEVRA_PACKAGE_PACKAGES=(dpkg-dev file)
+# What CI's check of the Debian package needs on top.
+TEVRA_PACKAGE_CHECK_PACKAGES=(lintian desktop-file-utils appstream strace)
 # What bench/measure_process.sh needs on top: a window manager to start the game under.
 TEVRA_MEASURE_PACKAGES=(openbox)
 
