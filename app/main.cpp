@@ -30,8 +30,7 @@ int main() {
         std::fprintf(stderr, "tevra: %s; the system's default faces stand in\n", error.c_str());
     int exitCode = 0;
     {
-        const TSize display = backend->DisplaySize();
-        TApplication app(*backend, StageScaleQuarters(display.Width, display.Height));
+        TApplication app(*backend, StageScaleQuarters);
         CreateScreens(app);
         app.Run();
     }
