@@ -14,6 +14,15 @@ out=${2:-$RW_DIR}
 mkdir -p "$out"
 
 geometry() { xdotool getwindowgeometry "$RW_WID" | awk '/Position|Geometry/{print $2}' | tr '\n' ' '; }
+# Waits up to 5 seconds for the window to take the display's new size, then for the repaint.
+await_size() {
+    local i
+    for i in $(seq 50); do
+        [ "$(geometry)" = "0,0 ${1}x${2} " ] && break
+        sleep 0.1
+    done
+    sleep 0.6
+}
 # A pixel at a stage position, in the given screenshot.
 stage_pixel() { rw_pixel "$1" $(rw_stage_xy "$2" "$3"); }
 near() {
@@ -55,7 +64,7 @@ check_boxpush "$out/boxpush-1920x1080.png" 1920 1080 "1920x1080"
 for size in 1024x768 2560x1440; do
     rw_set_display_size "${size%x*}" "${size#*x}"
     rw_stage_follow "${size%x*}" "${size#*x}"
-    sleep 0.8
+    await_size "${size%x*}" "${size#*x}"
     rw_shot "$out/resized-$size.png"
     check_boxpush "$out/resized-$size.png" "${size%x*}" "${size#*x}" "resized to $size"
     echo "resized to $size mid-match: window and stage follow"
@@ -96,7 +105,7 @@ if command -v openbox >/dev/null; then
     rw_click $(rw_stage_xy 605 175)
     rw_set_display_size 1024 768
     rw_stage_follow 1024 768
-    sleep 0.8
+    await_size 1024 768
     rw_shot "$out/openbox-1024x768.png"
     check_boxpush "$out/openbox-1024x768.png" 1024 768 "with a window manager, resized to 1024x768"
     rw_close
