@@ -29,7 +29,9 @@ add_library(toolkit_sdl STATIC
   ${CMAKE_CURRENT_LIST_DIR}/sdl/X11Colours.cpp)
 target_link_libraries(toolkit_sdl PUBLIC toolkit)
 # The process's own set-up before anything else: standard streams and signals.
-if(UNIX)
+if(WIN32)
+  target_sources(toolkit_sdl PRIVATE ${CMAKE_CURRENT_LIST_DIR}/windows/ProcessSetup.cpp)
+else()
   target_sources(toolkit_sdl PRIVATE ${CMAKE_CURRENT_LIST_DIR}/posix/ProcessSetup.cpp)
 endif()
 # The X error handler that keeps a window destroyed from outside from ending the process; the
