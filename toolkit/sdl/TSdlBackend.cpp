@@ -124,13 +124,14 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Create(std::string* error) {
         Fail(error, std::string("cannot open the window: ") + SDL_GetError());
         return nullptr;
     }
-    backend->onX11_ = x11;
     if (x11) {
         // SDL sees one display where an X screen is split into monitors; the game fills one.
+        backend->monitors_ = TX11Monitors::Watch(backend->window_);
         TRect monitor;
-        if (X11ChooseMonitor(backend->window_, &monitor) && !(monitor == backend->monitor_)) {
+        if (backend->monitors_ && backend->monitors_->Current(&monitor) &&
+            !(monitor == backend->monitor_)) {
             backend->monitor_ = monitor;
-            X11CoverRect(backend->window_, monitor);
+            backend->monitors_->Cover(monitor);
         }
         // Should SDL's own request fail as well, the window still covers the display.
         if (!MarkFullScreenBeforeShow(backend->window_))
@@ -160,6 +161,7 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Create(std::string* error) {
 
 TSdlBackend::~TSdlBackend() {
     x11_.reset();
+    monitors_.reset();
     // SDL still takes a window destroyed from outside for a shown one: hiding it first, as its
     // teardown does, reads the attributes of a window that no longer exists and may wait forever
     // for it to be unmapped. The process is ending; the X server has let go of the window.
@@ -287,7 +289,7 @@ bool TSdlBackend::Translate(const SDL_Event& sdl, TBackendEvent& event) {
         case SDL_SYSWMEVENT:
             if (!sdl.syswm.msg)
                 return false;
-            if (X11DisplayMayHaveChanged(*sdl.syswm.msg))
+            if (monitors_ && monitors_->MayHaveChanged(*sdl.syswm.msg))
                 return FollowDisplay(event, TIfUnchanged::Ignore);
             return X11WindowDestroyedBy(*sdl.syswm.msg) && CloseForGoneWindow(event);
         default:
@@ -296,8 +298,8 @@ bool TSdlBackend::Translate(const SDL_Event& sdl, TBackendEvent& event) {
 }
 
 bool TSdlBackend::CurrentMonitor(TRect* monitor) const {
-    if (onX11_)
-        return X11CurrentMonitor(window_, monitor);
+    if (monitors_)
+        return monitors_->Current(monitor);
     const int index = SDL_GetWindowDisplayIndex(window_);
     SDL_Rect bounds;
     if (index < 0 || SDL_GetDisplayBounds(index, &bounds) != 0 || bounds.w <= 0 || bounds.h <= 0)
@@ -318,8 +320,8 @@ bool TSdlBackend::FollowDisplay(TBackendEvent& event, TIfUnchanged ifUnchanged) 
     }
     monitor_ = monitor;
     display_ = TSize{monitor.Width(), monitor.Height()};
-    if (onX11_) {
-        X11CoverRect(window_, monitor);
+    if (monitors_) {
+        monitors_->Cover(monitor);
     } else {
         SDL_SetWindowPosition(window_, monitor.Left, monitor.Top);
         SDL_SetWindowSize(window_, monitor.Width(), monitor.Height());

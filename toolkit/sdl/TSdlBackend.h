@@ -7,6 +7,7 @@
 
 #include "TBackend.h"
 
+class TX11Monitors;
 class TX11Presenter;
 struct SDL_Window;
 struct SDL_Surface;
@@ -51,8 +52,8 @@ class TSdlBackend : public TBackend {
     SDL_Surface* surface_ = nullptr;
     std::unique_ptr<TX11Presenter> x11_;  // when set, pixels go to X11 directly, not via surface_
     TSize display_{};
-    TRect monitor_{};  // where the window should be, in the screen's pixels
-    bool onX11_ = false;
+    TRect monitor_{};                         // where the window should be, in the screen's pixels
+    std::unique_ptr<TX11Monitors> monitors_;  // on X11, where SDL knows too little of them
     bool surfaceStale_ = true;  // the surface must be fetched again and the whole frame pushed
     bool closeSent_ = false;
     bool reported_ = false;
