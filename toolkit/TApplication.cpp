@@ -38,14 +38,36 @@ std::mt19937& ProcessRandom() {
 TApplication::TApplication(TBackend& backend, int scaleQuarters) : backend_(backend) {
     const TSize display = backend_.DisplaySize();
     const int quarters = std::max(scaleQuarters, 1);
-    device_ = TDeviceTransform::ForDisplay(display, quarters);
     screen_ = TDeviceTransform::LogicalSize(display, quarters);
-    frame_.SetSize(display.Width, display.Height, clBlack);
+    FitDisplay(display, quarters);
+}
+
+TApplication::TApplication(TBackend& backend, TScaleRule scaleRule)
+    : TApplication(backend, scaleRule(backend.DisplaySize().Width, backend.DisplaySize().Height)) {
+    scaleRule_ = scaleRule;
+}
+
+void TApplication::FitDisplay(TSize display, int quarters) {
+    device_ = TDeviceTransform::Centred(display, std::max(quarters, 1), screen_);
+    // A new bitmap rather than a resize, so a smaller display gives the larger frame's memory back.
+    frame_ = TBitmap(display.Width, display.Height, clBlack);
     // Room for the scaled copy of a whole-screen picture and the small ones drawn with it, so a
     // repaint never has to resample the background again.
     const std::size_t frameBytes = static_cast<std::size_t>(display.Width) * display.Height * 4;
     TScaledPictureCache::Instance().SetLimitBytes(
         std::max<std::size_t>(8u << 20, frameBytes * 5 / 4));
+}
+
+void TApplication::DisplayChanged(TSize display) {
+    if (display.Width <= 0 || display.Height <= 0)
+        return;
+    exposed_ = true;
+    if (display.Width == frame_.Width() && display.Height == frame_.Height())
+        return;
+    const int quarters = scaleRule_ ? scaleRule_(display.Width, display.Height) : device_.Quarters;
+    // The copies made for the old scale would never be asked for again.
+    TScaledPictureCache::Instance().Clear();
+    FitDisplay(display, quarters);
 }
 
 TApplication::~TApplication() {
@@ -263,6 +285,9 @@ void TApplication::HandleEvent(const TBackendEvent& event) {
             break;
         case TBackendEventKind::Expose:
             exposed_ = true;
+            return;
+        case TBackendEventKind::DisplayChanged:
+            DisplayChanged(event.Size);
             return;
     }
     Deliver(message);

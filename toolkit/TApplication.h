@@ -22,6 +22,10 @@ class TApplication {
     // The scale, in quarters (4 is 1:1), is the one at which the whole picture is drawn on the
     // display; forms and controls work in logical units and never see it.
     explicit TApplication(TBackend& backend, int scaleQuarters = 4);
+    // The scale in quarters for a display of the given size in pixels.
+    using TScaleRule = int (*)(int displayWidth, int displayHeight);
+    // The scale follows the display: the rule gives it at start and again at every change.
+    TApplication(TBackend& backend, TScaleRule scaleRule);
     // Destroys the forms in creation order, running each one's FormDestroy first.
     ~TApplication();
     TApplication(const TApplication&) = delete;
@@ -49,8 +53,14 @@ class TApplication {
     // setting handled discards the message.
     std::function<void(TMessage& message, bool& handled)> OnMessage;
 
-    // The display's size in logical units: the device size divided by the scale.
+    // The display's size in logical units at start-up (the device size divided by the scale): the
+    // area every form fills and lays its controls out in. It stays when the display changes.
     TSize ScreenSize() const { return screen_; }
+    // The display now has another size (a resolution change, a projector, another DPI): the frame
+    // takes it, the scale is worked out again by the rule (kept without one) and the logical
+    // area is centred on it. Forms, controls, timers and focus stay as they are; only the whole
+    // picture is drawn again, pictures resampled at the new scale and the pointer mapped anew.
+    void DisplayChanged(TSize display);
     // How logical units land on the display's pixels (the frame and the backend's events).
     const TDeviceTransform& Device() const { return device_; }
     std::uint64_t NowMs() const { return backend_.NowMs(); }
@@ -85,9 +95,11 @@ class TApplication {
 
   private:
     void HandleEvent(const TBackendEvent& event);
+    void FitDisplay(TSize display, int quarters);
     void FireDueTimers();
 
     TBackend& backend_;
+    TScaleRule scaleRule_ = nullptr;
     TDeviceTransform device_;
     TSize screen_;
     std::vector<std::unique_ptr<TForm>> forms_;

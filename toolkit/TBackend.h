@@ -17,8 +17,9 @@ enum class TBackendEventKind {
     MouseDown,
     MouseUp,
     MouseLeftWindow,
-    Close,   // the window system's close command
-    Expose,  // the window's contents were lost and must be pushed again
+    Close,           // the window system's close command
+    Expose,          // the window's contents were lost and must be pushed again
+    DisplayChanged,  // the display now has another size (Size): a resolution change, a projector
 };
 
 struct TBackendEvent {
@@ -30,13 +31,14 @@ struct TBackendEvent {
     TPoint Pos;
     TMouseButton Button = TMouseButton::Left;
     int Clicks = 1;  // 2 for the second press of a double click
+    TSize Size;      // the display's new size, for DisplayChanged
 };
 
 class TBackend {
   public:
     virtual ~TBackend() = default;
 
-    // The size of the whole display the game runs on.
+    // The size of the display the game fills (one monitor where there are several).
     virtual TSize DisplaySize() const = 0;
     // Milliseconds on a monotonic clock; timers read nothing else.
     virtual std::uint64_t NowMs() const = 0;

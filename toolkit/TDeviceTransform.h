@@ -45,9 +45,13 @@ struct TDeviceTransform {
     // The transform for a whole display: the middle logical column and row land on the display's
     // middle, so whatever is centred in logical units is centred on the display to the pixel.
     static TDeviceTransform ForDisplay(TSize display, int quarters) {
+        return Centred(display, quarters, LogicalSize(display, quarters));
+    }
+    // The same for a logical area laid out for another display: its middle lands on this
+    // display's middle, whatever it overhangs or leaves free around it.
+    static TDeviceTransform Centred(TSize display, int quarters, TSize logical) {
         TDeviceTransform t;
         t.Quarters = quarters;
-        const TSize logical = LogicalSize(display, quarters);
         t.Offset = TPoint{display.Width / 2 - t.Scaled(logical.Width / 2),
                           display.Height / 2 - t.Scaled(logical.Height / 2)};
         return t;

@@ -23,15 +23,26 @@ add_library(toolkit_sdl STATIC
   ${CMAKE_CURRENT_LIST_DIR}/sdl/TSdlBackend.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlKeyMap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sdl/X11FullScreen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sdl/X11Monitors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sdl/X11Presenter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sdl/X11WindowWatch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sdl/X11Colours.cpp)
 target_link_libraries(toolkit_sdl PUBLIC toolkit)
+# The process's own set-up before anything else: standard streams and signals.
+if(WIN32)
+  target_sources(toolkit_sdl PRIVATE ${CMAKE_CURRENT_LIST_DIR}/windows/ProcessSetup.cpp)
+else()
+  target_sources(toolkit_sdl PRIVATE ${CMAKE_CURRENT_LIST_DIR}/posix/ProcessSetup.cpp)
+endif()
 # The X error handler that keeps a window destroyed from outside from ending the process; the
 # full-screen request made on the window itself and the pixels sent from the frame
 # (sdl/X11FullScreen.cpp, sdl/X11Presenter.cpp).
+# The monitors of a screen and their changes (sdl/X11Monitors.cpp) come through RandR.
 find_package(X11 REQUIRED)
-target_link_libraries(toolkit_sdl PRIVATE X11::X11)
+if(NOT X11_Xrandr_FOUND)
+  message(FATAL_ERROR "the X RandR library is missing (Debian: libxrandr-dev)")
+endif()
+target_link_libraries(toolkit_sdl PRIVATE X11::X11 X11::Xrandr)
 if(TARGET SDL2::SDL2)
   target_link_libraries(toolkit_sdl PRIVATE SDL2::SDL2)
 else()

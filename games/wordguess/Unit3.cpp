@@ -1,6 +1,7 @@
 // The word-guessing screen: lays out its stage, turns keys and clicks into guesses, runs its visit.
 #include "Unit3.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -45,6 +46,19 @@ void KeepEmpty(TControl* sender) {
         box->Clear();
 }
 
+// Why a pattern font file could not be registered, for the one line that says so.
+const char* PatternFontProblem(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status))
+        return "is missing";
+    if (!std::filesystem::is_regular_file(status))
+        return "is not a file";
+    if (std::filesystem::file_size(path, error) == 0)
+        return "is empty";
+    return "is not a font the game can read";
+}
+
 }  // namespace
 
 TForm3::TForm3(TApplication& app, TMatchShell& shell) : TForm(app), Shell(shell) {}
@@ -72,9 +86,13 @@ void TForm3::FormCreate() {
     ProgressBar1 = AddVisitBar(*this, 205, 17);
     PlaceOnStage(*ProgressBar1, *Image1, 350, 50);
 
-    // Its result does not matter: without the file the pattern is drawn in a fallback face.
+    // Without the file the pattern is drawn in a fallback face; the game plays on, and says so.
     patternFont_ = PatternFontPath();
-    TFontEngine::Instance().AddPrivateFont(patternFont_);
+    if (!TFontEngine::Instance().AddPrivateFont(patternFont_)) {
+        std::fprintf(stderr,
+                     "tevra: the pattern font %s %s; the pattern is drawn in another face\n",
+                     patternFont_.c_str(), PatternFontProblem(patternFont_));
+    }
 
     const TColor text = GetSysColor(COLOR_WINDOWTEXT);
     Label1 = AddCentredLabel(*this, "", MakeFont(PatternFace, -48, text), 769, 177);

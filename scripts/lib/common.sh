@@ -5,10 +5,11 @@ TEVRA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 # What building and running needs.
 TEVRA_BUILD_PACKAGES=(build-essential cmake pkg-config libsdl2-dev libfreetype-dev
-    libfontconfig-dev libx11-dev libjpeg-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core fonts-lato libgl1-mesa-dri)
+    libfontconfig-dev libx11-dev libxrandr-dev libjpeg-dev libpng-dev libgtest-dev libgmock-dev
+    libbenchmark-dev fonts-dejavu-core fonts-lato libgl1-mesa-dri)
 # What the real-window checks need on top (a virtual X display and tools to drive and read it).
-TEVRA_WINDOW_TEST_PACKAGES=(xvfb xdotool imagemagick python3-xlib x11-utils tesseract-ocr)
+TEVRA_WINDOW_TEST_PACKAGES=(xvfb xdotool imagemagick python3-xlib x11-utils x11-xserver-utils
+    tesseract-ocr openbox)
 # What the fuzz runs need on top (clang and its fuzzer runtime).
 TEVRA_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # What scripts/package needs on top (dpkg-buildflags, and dpkg-shlibdeps reads files with `file`).

@@ -20,13 +20,22 @@ struct TGameRun {
     // The scale is 1:1 unless asked for, so positions and pixels can be read in stage terms.
     explicit TGameRun(TSize display = TSize{1920, 1080}, int scaleQuarters = 4)
         : backend(display), app(backend, scaleQuarters), drive(app, backend) {
+        Create();
+    }
+    // The scale follows the display, as in the game itself.
+    TGameRun(TSize display, TApplication::TScaleRule rule)
+        : backend(display), app(backend, rule), drive(app, backend) {
+        Create();
+    }
+    void Create() {
         MatchState = TMatchState{};
         InstallTevraResources();
         CreateScreens(app);
         drive.Start();
     }
     void ClickCentre(const TControl& control) {
-        drive.Click(control.Left() + control.Width() / 2, control.Top() + control.Height() / 2);
+        const TRect device = app.Device().Map(control.BoundsRect());
+        drive.Click((device.Left + device.Right) / 2, (device.Top + device.Bottom) / 2);
     }
     // START on the menu: the match begins on the box-pushing screen.
     void Start() { ClickCentre(*Form1->FreeButton1); }

@@ -1,7 +1,10 @@
 // Whole matches on the headless backend: the clock, the rotation, the boards and the stage.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "GameRun.h"
 #include "Stage.h"
@@ -149,8 +152,9 @@ TEST(Match, TheStageIsDrawnAsLargeAsFitsAndStaysCentred) {
     struct Case {
         int width, height, quarters;
     };
-    const Case cases[] = {{800, 600, 4},   {640, 480, 4},   {1024, 768, 5},  {1366, 768, 5},
-                          {1920, 1080, 7}, {2560, 1440, 9}, {3840, 2160, 14}};
+    const Case cases[] = {{800, 600, 4},  {640, 480, 3},   {800, 480, 3},   {1024, 768, 5},
+                          {1366, 768, 5}, {1920, 1080, 7}, {2560, 1440, 9}, {3840, 2160, 14}};
+    EXPECT_EQ(StageScaleQuarters(320, 240), 2) << "the scale goes no lower than a half";
     for (const Case& c : cases) {
         const std::string name = std::to_string(c.width) + "x" + std::to_string(c.height);
         ASSERT_EQ(StageScaleQuarters(c.width, c.height), c.quarters) << name;
@@ -169,6 +173,72 @@ TEST(Match, TheStageIsDrawnAsLargeAsFitsAndStaysCentred) {
         run.drive.Click((start.Left + start.Right) / 2, (start.Top + start.Bottom) / 2);
         EXPECT_TRUE(Form2->Visible()) << name << ": START was not hit";
     }
+}
+
+// A resolution change or a projector mid-match: the picture is drawn again at the new display's
+// scale, centred, with every control on it; the pointer follows, and the match goes on as it was.
+TEST(Match, FollowsTheDisplayWhenItChangesMidMatch) {
+    TGameRun run(TSize{1920, 1080}, StageScaleQuarters);
+    run.Start();
+    run.drive.Key(VK_RIGHT);
+    run.drive.Key(VK_DOWN);
+    run.drive.Advance(2500);
+    const auto checkDisplay = [&](TForm& form, TSize display, const std::string& name) {
+        EXPECT_EQ(run.app.Device().Quarters, StageScaleQuarters(display.Width, display.Height))
+            << name;
+        // Every control shown, and those the word game shows later, lie on the display.
+        const TRect whole{0, 0, display.Width, display.Height};
+        std::vector<const TControl*> controls = {Form3->FreeButton1, Form3->salah.back()};
+        for (const auto& control : form.Controls()) {
+            if (control->Visible())
+                controls.push_back(control.get());
+        }
+        for (const TControl* control : controls) {
+            const TRect device = run.app.Device().Map(control->BoundsRect());
+            EXPECT_EQ(device.Intersect(whole), device) << name << ": " << control->Name;
+        }
+        const TRect stage = run.app.Device().Map(form.Controls().front()->BoundsRect());
+        EXPECT_LE(std::abs(stage.Left - (display.Width - stage.Right)), 1) << name;
+        EXPECT_LE(std::abs(stage.Top - (display.Height - stage.Bottom)), 1) << name;
+        const TBitmap& screen = run.drive.Screen();
+        ASSERT_EQ(screen.Width(), display.Width) << name;
+        EXPECT_NE(screen.Pixel(stage.Left + 4, stage.Top + stage.Height() / 2), clBlack) << name;
+        if (stage.Left > 0) {
+            EXPECT_EQ(screen.Pixel(stage.Left - 1, stage.Top + 4), clBlack) << name;
+        }
+    };
+    const TSize displays[] = {{1024, 768}, {640, 480}, {2560, 1440}, {800, 480}, {1920, 1080}};
+    for (const TSize display : displays) {
+        const std::string name =
+            std::to_string(display.Width) + "x" + std::to_string(display.Height);
+        const boxpush::TBoxPushGame game = Form2->Game;
+        const TMatchState state = MatchState;
+        TControl* focused = Form2->ActiveControl();
+        run.backend.SetDisplaySize(display);
+        run.drive.Pump();
+        checkDisplay(*Form2, display, name);
+        EXPECT_EQ(Form2->Game, game) << name;
+        EXPECT_EQ(MatchState.ClockSeconds, state.ClockSeconds) << name;
+        EXPECT_EQ(MatchState.MatchScore, state.MatchScore) << name;
+        EXPECT_EQ(Form2->ActiveControl(), focused) << name;
+        const TRect reset = run.app.Device().Map(Form2->Button1->BoundsRect());
+        run.drive.MoveMouse((reset.Left + reset.Right) / 2, (reset.Top + reset.Bottom) / 2);
+        EXPECT_EQ(Form2->Hovered(), Form2->Button1) << name << ": the pointer missed RESET";
+    }
+    // On the typing screen the typed answer and the focus stay, and the clock goes on.
+    run.drive.Advance(120 * 1000);
+    ASSERT_EQ(VisibleForm(), Form4);
+    run.drive.Text("Kulit");
+    const std::string clock = Form4->waktu->Caption();
+    TControl* focused = Form4->ActiveControl();
+    run.backend.SetDisplaySize(TSize{800, 480});
+    run.drive.Pump();
+    checkDisplay(*Form4, TSize{800, 480}, "typing at 800x480");
+    EXPECT_EQ(Form4->Memo1->Text(), "Kulit");
+    EXPECT_EQ(Form4->ActiveControl(), focused);
+    EXPECT_EQ(Form4->waktu->Caption(), clock);
+    run.drive.Advance(1000);
+    EXPECT_NE(Form4->waktu->Caption(), clock) << "the clock stopped";
 }
 
 TEST(Match, KeluarAndTheCloseCommandEndTheApplication) {

@@ -198,7 +198,8 @@ TEST_P(TextPlacement, EveryScoreShowsItsSignAndAllItsDigits) {
     }
 }
 
-// 1:1, and the scales of a 1024 x 768 and a 1920 x 1080 display.
+// 1:1, and the scales of an 800 x 480, a 1024 x 768 and a 1920 x 1080 display.
 INSTANTIATE_TEST_SUITE_P(OneToOneAndScaled, TextPlacement,
-                         ::testing::Values(4, StageScaleQuarters(1024, 768),
+                         ::testing::Values(4, StageScaleQuarters(800, 480),
+                                           StageScaleQuarters(1024, 768),
                                            StageScaleQuarters(1920, 1080)));

@@ -50,15 +50,27 @@ rw_launch() {
 }
 
 # Where the game puts the stage on a display of W x H: drawn at the largest scale in quarters
-# (RW_Q, 4 is 1:1) at which 800 x 600 fits, with the display's middle logical pixel on its middle
-# pixel. The same arithmetic as app/Stage.h and toolkit/TDeviceTransform.h.
+# (RW_Q, 4 is 1:1, never below 2) at which 800 x 600 fits, with the display's middle logical pixel
+# on its middle pixel. The same arithmetic as app/Stage.h and toolkit/TDeviceTransform.h.
 rw_stage_setup() {
-    local w=$1 h=$2 lw lh
-    RW_Q=$((w / 200 < h / 150 ? w / 200 : h / 150))
-    [ "$RW_Q" -ge 4 ] || RW_Q=4
-    lw=$((4 * w / RW_Q)) lh=$((4 * h / RW_Q))
-    RW_OX=$((w / 2 - $(rw_scaled $((lw / 2))))) RW_OY=$((h / 2 - $(rw_scaled $((lh / 2)))))
-    RW_SL=$(((lw - 800) / 2)) RW_ST=$(((lh - 600) / 2))
+    local w=$1 h=$2
+    rw_stage_scale "$w" "$h"
+    RW_LW=$((4 * w / RW_Q)) RW_LH=$((4 * h / RW_Q))
+    RW_SL=$(((RW_LW - 800) / 2)) RW_ST=$(((RW_LH - 600) / 2))
+    rw_stage_centre "$w" "$h"
+}
+# After the display changed to W x H while the game runs: the logical area laid out at the start
+# stays, drawn at the new display's scale with its middle on the display's middle.
+rw_stage_follow() {
+    rw_stage_scale "$1" "$2"
+    rw_stage_centre "$1" "$2"
+}
+rw_stage_scale() {
+    RW_Q=$(($1 / 200 < $2 / 150 ? $1 / 200 : $2 / 150))
+    [ "$RW_Q" -ge 2 ] || RW_Q=2
+}
+rw_stage_centre() {
+    RW_OX=$(($1 / 2 - $(rw_scaled $((RW_LW / 2))))) RW_OY=$(($2 / 2 - $(rw_scaled $((RW_LH / 2)))))
 }
 rw_scaled() { if [ "$RW_Q" -eq 4 ]; then echo "$1"; else echo $((($1 * RW_Q + 2) / 4)); fi; }
 # The screen pixel where stage pixel (x, y) starts.
@@ -70,6 +82,15 @@ rw_stage_geometry() {
     local x1 y1
     x1=$(rw_sx "$1") y1=$(rw_sy "$2")
     echo "$(($(rw_sx $(($1 + $3))) - x1))x$(($(rw_sy $(($2 + $4))) - y1))+$x1+$y1"
+}
+
+# Changes the running display's size through RandR, as a new resolution or a projector would;
+# the display must have been started at least that large.
+rw_set_display_size() {
+    local w=$1 h=$2 mode="${1}x${2}"
+    timeout 5 xrandr --newmode "$mode" 60 "$w" "$w" "$w" "$w" "$h" "$h" "$h" "$h" 2>/dev/null
+    timeout 5 xrandr --addmode screen "$mode" 2>/dev/null
+    timeout 5 xrandr --output screen --mode "$mode" --fb "$mode" || rw_fail "xrandr could not set $mode"
 }
 
 rw_key() { timeout 10 xdotool key --delay 40 "$@"; sleep 0.3; }

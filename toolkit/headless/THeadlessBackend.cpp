@@ -47,6 +47,14 @@ void THeadlessBackend::Present(const TBitmap& frame, const std::vector<TRect>& c
     }
 }
 
+void THeadlessBackend::SetDisplaySize(TSize display) {
+    display_ = display;
+    TBackendEvent event;
+    event.Kind = TBackendEventKind::DisplayChanged;
+    event.Size = display;
+    events_.push_back(event);
+}
+
 void THeadlessBackend::SetNow(std::uint64_t ms) {
     now_ = std::max(now_, ms);
 }

@@ -26,6 +26,9 @@ class THeadlessBackend : public TBackend {
     // The virtual clock; it never runs backwards.
     void SetNow(std::uint64_t ms);
     void Push(const TBackendEvent& event) { events_.push_back(event); }
+    // The display takes another size, as a resolution change or a projector would make it; the
+    // application hears of it with the next event it takes.
+    void SetDisplaySize(TSize display);
     std::size_t QueuedEvents() const { return events_.size(); }
 
     // What a viewer would see: only the rectangles named in each Present are copied.

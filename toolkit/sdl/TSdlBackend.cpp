@@ -12,6 +12,7 @@
 #include "sdl/SdlKeyMap.h"
 #include "sdl/X11Colours.h"
 #include "sdl/X11FullScreen.h"
+#include "sdl/X11Monitors.h"
 #include "sdl/X11Presenter.h"
 #include "sdl/X11WindowWatch.h"
 
@@ -98,30 +99,46 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Create(std::string* error) {
         Fail(error, std::string("cannot read the display's size: ") + SDL_GetError());
         return nullptr;
     }
-    backend->display_ = TSize{mode.w, mode.h};
+    // SDL lists the primary display first.
+    SDL_Rect bounds{0, 0, mode.w, mode.h};
+    if (SDL_GetDisplayBounds(0, &bounds) != 0 || bounds.w <= 0 || bounds.h <= 0)
+        bounds = SDL_Rect{0, 0, mode.w, mode.h};
+    backend->monitor_ = TRect::FromSize(bounds.x, bounds.y, bounds.w, bounds.h);
     // An 8-bit display: the window on the palette visual, the only 8-bit one SDL draws on.
     if (SDL_BITSPERPIXEL(mode.format) <= 8) {
         const std::string visual = X11PaletteVisualId();
         if (!visual.empty())
             SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, visual.c_str());
     }
-    // Placed at the corner with the desktop's size: without a window manager a full-screen
-    // request alone leaves the window at its requested size and place. On X11 the request is
-    // made on the hidden window, which spares SDL's waits for the window to change.
+    // Placed on the monitor with its size: without a window manager a full-screen request alone
+    // leaves the window at its requested size and place. Resizable, so that a window manager
+    // may give it a new monitor's size when the display changes (it keeps a fixed-size window
+    // at its old size, even in full screen). On X11 the full-screen request is made on the
+    // hidden window, which spares SDL's waits for the window to change.
     const bool x11 = std::strcmp(driver, "x11") == 0;
-    backend->window_ = SDL_CreateWindow(
-        "Tevra Kelas 4", 0, 0, mode.w, mode.h,
-        SDL_WINDOW_BORDERLESS | (x11 ? SDL_WINDOW_HIDDEN : SDL_WINDOW_FULLSCREEN_DESKTOP));
+    backend->window_ =
+        SDL_CreateWindow("Tevra Kelas 4", bounds.x, bounds.y, bounds.w, bounds.h,
+                         SDL_WINDOW_BORDERLESS | SDL_WINDOW_RESIZABLE |
+                             (x11 ? SDL_WINDOW_HIDDEN : SDL_WINDOW_FULLSCREEN_DESKTOP));
     if (!backend->window_) {
         Fail(error, std::string("cannot open the window: ") + SDL_GetError());
         return nullptr;
     }
     if (x11) {
+        // SDL sees one display where an X screen is split into monitors; the game fills one.
+        backend->monitors_ = TX11Monitors::Watch(backend->window_);
+        TRect monitor;
+        if (backend->monitors_ && backend->monitors_->Current(&monitor) &&
+            !(monitor == backend->monitor_)) {
+            backend->monitor_ = monitor;
+            backend->monitors_->Cover(monitor);
+        }
         // Should SDL's own request fail as well, the window still covers the display.
         if (!MarkFullScreenBeforeShow(backend->window_))
             (void)SDL_SetWindowFullscreen(backend->window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
         SDL_ShowWindow(backend->window_);
     }
+    backend->display_ = TSize{backend->monitor_.Width(), backend->monitor_.Height()};
     if (SDL_ShowCursor(SDL_ENABLE) < 0) {
         Fail(error, std::string("cannot show the mouse pointer: ") + SDL_GetError());
         return nullptr;
@@ -144,6 +161,7 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Create(std::string* error) {
 
 TSdlBackend::~TSdlBackend() {
     x11_.reset();
+    monitors_.reset();
     // SDL still takes a window destroyed from outside for a shown one: hiding it first, as its
     // teardown does, reads the attributes of a window that no longer exists and may wait forever
     // for it to be unmapped. The process is ending; the X server has let go of the window.
@@ -245,9 +263,11 @@ bool TSdlBackend::Translate(const SDL_Event& sdl, TBackendEvent& event) {
                     return true;
                 case SDL_WINDOWEVENT_CLOSE:
                     break;  // below, together with SDL_QUIT
-                case SDL_WINDOWEVENT_EXPOSED:
                 case SDL_WINDOWEVENT_SIZE_CHANGED:
                 case SDL_WINDOWEVENT_RESIZED:
+                    // A new resolution or DPI resizes a full-screen window before anything else.
+                    return FollowDisplay(event, TIfUnchanged::Expose);
+                case SDL_WINDOWEVENT_EXPOSED:
                 case SDL_WINDOWEVENT_SHOWN:
                 case SDL_WINDOWEVENT_RESTORED:
                     surfaceStale_ = true;
@@ -264,12 +284,52 @@ bool TSdlBackend::Translate(const SDL_Event& sdl, TBackendEvent& event) {
             closeSent_ = true;
             event.Kind = TBackendEventKind::Close;
             return true;
+        case SDL_DISPLAYEVENT:
+            return FollowDisplay(event, TIfUnchanged::Ignore);
         case SDL_SYSWMEVENT:
-            return sdl.syswm.msg && X11WindowDestroyedBy(*sdl.syswm.msg) &&
-                   CloseForGoneWindow(event);
+            if (!sdl.syswm.msg)
+                return false;
+            if (monitors_ && monitors_->MayHaveChanged(*sdl.syswm.msg))
+                return FollowDisplay(event, TIfUnchanged::Ignore);
+            return X11WindowDestroyedBy(*sdl.syswm.msg) && CloseForGoneWindow(event);
         default:
             return false;
     }
+}
+
+bool TSdlBackend::CurrentMonitor(TRect* monitor) const {
+    if (monitors_)
+        return monitors_->Current(monitor);
+    const int index = SDL_GetWindowDisplayIndex(window_);
+    SDL_Rect bounds;
+    if (index < 0 || SDL_GetDisplayBounds(index, &bounds) != 0 || bounds.w <= 0 || bounds.h <= 0)
+        return false;
+    *monitor = TRect::FromSize(bounds.x, bounds.y, bounds.w, bounds.h);
+    return true;
+}
+
+bool TSdlBackend::FollowDisplay(TBackendEvent& event, TIfUnchanged ifUnchanged) {
+    event = TBackendEvent{};
+    TRect monitor;
+    if (!CurrentMonitor(&monitor) || monitor == monitor_) {
+        if (ifUnchanged == TIfUnchanged::Ignore)
+            return false;
+        surfaceStale_ = true;
+        event.Kind = TBackendEventKind::Expose;
+        return true;
+    }
+    monitor_ = monitor;
+    display_ = TSize{monitor.Width(), monitor.Height()};
+    if (monitors_) {
+        monitors_->Cover(monitor);
+    } else {
+        SDL_SetWindowPosition(window_, monitor.Left, monitor.Top);
+        SDL_SetWindowSize(window_, monitor.Width(), monitor.Height());
+    }
+    surfaceStale_ = true;
+    event.Kind = TBackendEventKind::DisplayChanged;
+    event.Size = display_;
+    return true;
 }
 
 bool TSdlBackend::CloseForGoneWindow(TBackendEvent& event) {
