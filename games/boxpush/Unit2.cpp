@@ -3,7 +3,6 @@
 
 #include <cstdio>
 
-#include "MatchState.h"
 #include "ScreenLayout.h"
 #include "TCanvas.h"
 #include "TResources.h"
@@ -20,7 +19,7 @@ boxpush::CellCode CellAt(const boxpush::TBoxPushGame& game, int col, int row) {
 
 }  // namespace
 
-TForm2::TForm2(TApplication& app, TMatchShell& shell) : TForm(app), Shell(shell) {}
+TForm2::TForm2(TApplication& app, TMatchShell& shell) : TGameScreen(app, shell, TGame::BoxPush) {}
 
 void TForm2::FormCreate() {
     // Layout on the stage, in the design's order.
@@ -87,8 +86,7 @@ void TForm2::FormCreate() {
 void TForm2::FormActivate() {
     Visit.TicksLeft = boxpush::VisitTicks;
     ProgressBar1->SetPosition(ProgressBar1->Min());
-    Shell.VisitStarted(TGame::BoxPush);
-    ShowScore();
+    BeginVisit();
     const int levelNumber = boxpush::LevelToPlay(Visit);
     ReportLoad(levelNumber, boxpush::StartVisit(Game, LevelMapText(levelNumber)));
     MirrorUndoButton();
@@ -96,6 +94,12 @@ void TForm2::FormActivate() {
     GiveGridFocus();
     Timer1->SetEnabled(true);
     Timer2->SetEnabled(true);
+}
+
+// The match clock runs on this screen too.
+void TForm2::StopTimers() {
+    Timer1->SetEnabled(false);
+    TGameScreen::StopTimers();
 }
 
 void TForm2::FormClose() {
@@ -221,10 +225,6 @@ void TForm2::LoadBoxTiles() {
     LoadPictureResource(TileSet[3], boxpush::BoxTileName(Visit.BoxStyle));
     LoadPictureResource(TileSet[6], boxpush::BoxOnTargetTileName(Visit.BoxStyle));
     dg->Invalidate();
-}
-
-void TForm2::ShowScore() {
-    skor->SetCaption(ScoreText(Shell.Score()));
 }
 
 void TForm2::MirrorUndoButton() {

@@ -3,7 +3,6 @@
 
 #include <utility>
 
-#include "MatchState.h"
 #include "ScreenLayout.h"
 #include "SysColors.h"
 #include "TApplication.h"
@@ -17,7 +16,7 @@ constexpr TColor HintGreen = RGB(0, 128, 0);
 
 }  // namespace
 
-TForm4::TForm4(TApplication& app, TMatchShell& shell) : TForm(app), Shell(shell) {}
+TForm4::TForm4(TApplication& app, TMatchShell& shell) : TGameScreen(app, shell, TGame::Typing) {}
 
 void TForm4::FormCreate() {
     Image1 = AddStageImage(*this, "Form4", RGB(214, 236, 255));
@@ -82,8 +81,7 @@ void TForm4::FormCreate() {
 }
 
 void TForm4::FormActivate() {
-    Shell.VisitStarted(TGame::Typing);
-    ShowScore();
+    BeginVisit();
     Label1->SetCaption("");
     Label2->SetCaption("");
     RichEdit1->Clear();
@@ -125,11 +123,11 @@ void TForm4::Timer1Timer() {
         return;
     ProgressBar1->SetPosition(ProgressBar1->Min());
     Timer1->SetEnabled(false);
-    Shell.AddToScore(PartialCredit());
+    Shell.AddToScore(CreditAtMatchEnd());
     Shell.VisitEnded(TGame::Typing);
 }
 
-int TForm4::PartialCredit() const {
+std::int32_t TForm4::CreditAtMatchEnd() const {
     return typing::PartialCredit(Memo1->Text(), Game.Puzzle.CurrentSentence);
 }
 
@@ -150,8 +148,4 @@ void TForm4::ShowPuzzle() {
         RichEdit1->SetSelLength(range.Length);
         RichEdit1->SetSelColor(Red);
     }
-}
-
-void TForm4::ShowScore() {
-    skor->SetCaption(ScoreText(Shell.Score()));
 }

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "MatchState.h"
 #include "ScreenLayout.h"
 #include "SysColors.h"
 #include "TApplication.h"
@@ -47,7 +46,7 @@ void KeepEmpty(TControl* sender) {
 
 }  // namespace
 
-TForm3::TForm3(TApplication& app, TMatchShell& shell) : TForm(app), Shell(shell) {}
+TForm3::TForm3(TApplication& app, TMatchShell& shell) : TGameScreen(app, shell, TGame::WordGuess) {}
 
 std::string TForm3::PatternFontPath() {
     std::error_code error;
@@ -173,8 +172,7 @@ void TForm3::FormCreate() {
 }
 
 void TForm3::FormActivate() {
-    Shell.VisitStarted(TGame::WordGuess);
-    ShowScore();
+    BeginVisit();
     ClearQuestionArea();
     ShowQuestion(wordguess::StartVisit(Game));
     MoveInputTo(Edit1, Edit2);
@@ -267,10 +265,6 @@ void TForm3::MoveInputTo(TEdit* active, TEdit* inactive) {
     inactive->SetEnabled(false);
     active->SetEnabled(true);
     active->SetFocus();
-}
-
-void TForm3::ShowScore() {
-    skor->SetCaption(ScoreText(Shell.Score()));
 }
 
 void TForm3::ShowAllLetters() {
