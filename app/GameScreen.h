@@ -5,6 +5,7 @@
 #include <string>
 
 #include "MatchShell.h"
+#include "MatchState.h"
 #include "TForm.h"
 #include "TLabel.h"
 #include "TProgressBar.h"
@@ -25,19 +26,30 @@ class TGameScreen : public TForm {
     // What the unfinished visit earns when the match ends on this screen.
     virtual std::int32_t CreditAtMatchEnd() const { return 0; }
 
-    TLabel* skor = nullptr;   // the match score
-    TLabel* waktu = nullptr;  // the match clock
-    TProgressBar* ProgressBar1 = nullptr;
+    TLabel* skor = nullptr;                // the match score
+    TLabel* waktu = nullptr;               // the match clock
+    TProgressBar* ProgressBar1 = nullptr;  // the visit clock
+    TVisitClock VisitClock;
 
   protected:
-    // The screen's visit timer, made by the screen with its other controls.
-    virtual TTimer& VisitTimer() = 0;
-    // The start of every visit: the shell learns which game is on, and the score is shown.
+    // The visit timer, 3000 ms, made by the screen among its other controls; its every tick
+    // steps the visit clock, and the twentieth ends the visit.
+    TTimer* AddVisitTimer();
+    // The start of every visit: the clock back to no ticks, the shell told which game is on, the
+    // score shown. The screen starts the visit timer once its own part is ready.
     void BeginVisit();
+    // Won or timed out: the visit timer stops, the game closes its visit, the next screen shows.
+    void EndVisit();
+    // The game's own end of a visit, before the next screen is shown.
+    virtual void VisitOver() {}
     void ShowScore();
 
     TMatchShell& Shell;
 
   private:
+    void VisitTimerTimer();
+    void MirrorVisitClock();
+
     TGame game_;
+    TTimer* visitTimer_ = nullptr;
 };

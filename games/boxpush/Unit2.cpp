@@ -66,8 +66,7 @@ void TForm2::FormCreate() {
 
     Timer1 = AddTimer(1000);
     Timer1->OnTimer = [this] { Timer1Timer(); };
-    Timer2 = AddTimer(3000);
-    Timer2->OnTimer = [this] { Timer2Timer(); };
+    Timer2 = AddVisitTimer();
 
     // The five fixed tiles, then the box pair of a freshly drawn style.
     const char* const fixedTiles[] = {"F0", "F1", "F2", nullptr, "F4", "F100", nullptr};
@@ -84,8 +83,6 @@ void TForm2::FormCreate() {
 }
 
 void TForm2::FormActivate() {
-    Visit.TicksLeft = boxpush::VisitTicks;
-    ProgressBar1->SetPosition(ProgressBar1->Min());
     BeginVisit();
     const int levelNumber = boxpush::LevelToPlay(Visit);
     ReportLoad(levelNumber, boxpush::StartVisit(Game, LevelMapText(levelNumber)));
@@ -174,25 +171,15 @@ void TForm2::RedrawCells(const boxpush::ChangedCells& cells) {
 }
 
 void TForm2::LevelSolved() {
-    Shell.AddToScore(boxpush::WinBonus(Visit.TicksLeft));
+    Shell.AddToScore(boxpush::WinBonus(VisitClock.TicksLeft()));
     ShowScore();
     EndVisit();
 }
 
-void TForm2::Timer2Timer() {
-    ProgressBar1->StepIt();
-    if (boxpush::CountVisitTick(Visit) == boxpush::VisitClock::Running)
-        return;
-    ProgressBar1->SetPosition(ProgressBar1->Min());
-    EndVisit();
-}
-
-// Won or timed out: the other level and a new box style next time, then the next game.
-void TForm2::EndVisit() {
+// Won or timed out: the other level and a new box style next time.
+void TForm2::VisitOver() {
     boxpush::EndVisit(Visit, Shell.Random());
     LoadBoxTiles();
-    Timer2->SetEnabled(false);
-    Shell.VisitEnded(TGame::BoxPush);
 }
 
 void TForm2::Button1Click() {

@@ -26,7 +26,6 @@ class TForm2 : public TGameScreen {
     void dgDrawCell(int col, int row, const TRect& rect, TCanvas& canvas);
     void dgKeyDown(int& key, TShiftState shift);
     void Timer1Timer();
-    void Timer2Timer();
     void Button1Click();
     void Button3Click();
 
@@ -41,17 +40,16 @@ class TForm2 : public TGameScreen {
     TTimer* Timer2 = nullptr;    // the visit timer, 3000 ms
 
     boxpush::TBoxPushGame Game;
-    boxpush::TBoxPushVisit Visit;    // level order and slot, ticks left, box style
+    boxpush::TBoxPushVisit Visit;    // level order and slot, box style
     std::array<TBitmap, 7> TileSet;  // one picture per cell code 0..6
 
   private:
-    TTimer& VisitTimer() override { return *Timer2; }
+    void VisitOver() override;
     void LoadBoxTiles();
     void RedrawCells(const boxpush::ChangedCells& cells);
     void MirrorUndoButton();
     void GiveGridFocus();
     void LevelSolved();
-    void EndVisit();
     void DrawNewBoxStyle();
     void ReportLoad(int levelNumber, const boxpush::LoadOutcome& outcome);
     std::string LevelMapText(int levelNumber);

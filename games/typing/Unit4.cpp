@@ -64,8 +64,7 @@ void TForm4::FormCreate() {
     PlaceOnStage(*Label2, *Image1, 115, 57);
     PlaceOnStage(*ProgressBar1, *Image1, 350, 50);
 
-    Timer1 = AddTimer(3000);
-    Timer1->OnTimer = [this] { Timer1Timer(); };
+    Timer1 = AddVisitTimer();
 
     // The filter serves the whole application from now on, the menu included; one installed
     // before it keeps getting what this one lets through.
@@ -90,7 +89,6 @@ void TForm4::FormActivate() {
     Memo1->Clear();
     Memo1->SetFocus();
     Memo1->SetMaxLength(typing::AnswerCharacterLimit);
-    ProgressBar1->SetPosition(ProgressBar1->Min());
     Timer1->SetEnabled(true);
 }
 
@@ -117,14 +115,9 @@ void TForm4::Memo1KeyDown(int& key, TShiftState shift) {
     ShowPuzzle();
 }
 
-void TForm4::Timer1Timer() {
-    ProgressBar1->StepIt();
-    if (ProgressBar1->Position() != ProgressBar1->Max())
-        return;
-    ProgressBar1->SetPosition(ProgressBar1->Min());
-    Timer1->SetEnabled(false);
+// The answer as far as it is typed earns its partial credit.
+void TForm4::VisitOver() {
     Shell.AddToScore(CreditAtMatchEnd());
-    Shell.VisitEnded(TGame::Typing);
 }
 
 std::int32_t TForm4::CreditAtMatchEnd() const {

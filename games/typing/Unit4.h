@@ -20,7 +20,6 @@ class TForm4 : public TGameScreen {
     void FormActivate() override;
     void FormClick() override;
     void Memo1KeyDown(int& key, TShiftState shift);
-    void Timer1Timer();
     // One point for each position at which the typed answer matches the sentence. The visit's end
     // adds it to the score, and so does the shell when the match ends on this screen.
     std::int32_t CreditAtMatchEnd() const override;
@@ -41,7 +40,7 @@ class TForm4 : public TGameScreen {
     static constexpr TColor Black = 0;  // everything else in the puzzle line
 
   private:
-    TTimer& VisitTimer() override { return *Timer1; }
+    void VisitOver() override;
     // Puts the puzzle in Game on screen: the hidden line, the text box, the red words.
     void ShowPuzzle();
 };

@@ -164,8 +164,7 @@ void TForm3::FormCreate() {
         ListBox3->Items.push_back(entry.Description);
     }
 
-    Timer1 = AddTimer(3000);
-    Timer1->OnTimer = [this] { Timer1Timer(); };
+    Timer1 = AddVisitTimer();
 
     // acak; the pointer starts at 1.
     Game = wordguess::CreateWordGuess(Shell.Random());
@@ -176,7 +175,6 @@ void TForm3::FormActivate() {
     ClearQuestionArea();
     ShowQuestion(wordguess::StartVisit(Game));
     MoveInputTo(Edit1, Edit2);
-    ProgressBar1->SetPosition(ProgressBar1->Min());
     Timer1->SetEnabled(true);
 }
 
@@ -210,16 +208,11 @@ void TForm3::FreeButton1Click() {
     ShowQuestion(wordguess::NextQuestion(Game));
 }
 
-void TForm3::Timer1Timer() {
-    ProgressBar1->StepIt();
-    if (ProgressBar1->Position() < ProgressBar1->Max())
-        return;
-    ProgressBar1->SetPosition(ProgressBar1->Min());
-    Timer1->SetEnabled(false);
+// No more input; the next visit opens with the following question.
+void TForm3::VisitOver() {
     Edit1->SetEnabled(false);
     Edit2->SetEnabled(false);
     wordguess::EndVisit(Game);
-    Shell.VisitEnded(TGame::WordGuess);
 }
 
 void TForm3::ShowQuestion(const wordguess::QuestionView& view) {

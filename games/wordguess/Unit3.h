@@ -24,7 +24,6 @@ class TForm3 : public TGameScreen {
     void Edit1KeyDown(int& key, TShiftState shift);
     void Edit2KeyDown(int& key, TShiftState shift);
     void FreeButton1Click();
-    void Timer1Timer();
 
     // The file registered for the pattern face: the working directory plus /int/Model.TTF,
     // else Model.TTF in the installed game's data folder.
@@ -51,7 +50,7 @@ class TForm3 : public TGameScreen {
     static constexpr TColor Red = 255;  // the wrong marks
 
   private:
-    TTimer& VisitTimer() override { return *Timer1; }
+    void VisitOver() override;
     void ShowQuestion(const wordguess::QuestionView& view);
     void ShowOutcome(const wordguess::GuessOutcome& outcome);
     // The letters on screen, the wrong marks and the pictures, for a fresh question.
