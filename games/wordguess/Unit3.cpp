@@ -24,6 +24,9 @@ constexpr int UpperRowTop = 475;
 constexpr int LowerRowTop = 517;
 constexpr int WrongMarkTop = 140;
 constexpr int PatternLeft = 16;
+// The pattern's rows on the stage: the top of the highest one, and the step down to the next.
+constexpr int PatternRowTop = 285;
+constexpr int PatternRowStep = 30;
 
 std::string LetterLabelName(char letter) {
     // I, J and S would clash with other names in the design, so they carry an "a".
@@ -218,7 +221,8 @@ void TForm3::VisitOver() {
 void TForm3::ShowQuestion(const wordguess::QuestionView& view) {
     Label2->SetCaption(view.Category);
     Label1->SetCaption(view.Pattern);
-    Label1->SetBounds(Image1->Left() + PatternLeft, Image1->Top() + view.PatternTop,
+    Label1->SetBounds(Image1->Left() + PatternLeft,
+                      Image1->Top() + PatternRowTop + PatternRowStep * view.PatternRow,
                       Label1->Width(), Label1->Height());
 }
 
