@@ -75,7 +75,6 @@ class TCanvas {
     void RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight);
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
-    TPoint PenPos() const { return penPos_; }
     void Polygon(const std::vector<TPoint>& points);
     void SetPixel(int x, int y, TColor color);
     TColor Pixel(int x, int y) const;

@@ -115,5 +115,4 @@ class TWinControl : public TControl {
   public:
     using TControl::TControl;
     bool AcceptsFocus() const override { return true; }
-    int TabOrder = 0;
 };

@@ -19,23 +19,19 @@ class TLabel : public TGraphicControl {
     void SetCaption(const std::string& utf8);
     const TFont& Font() const { return font_; }
     void SetFont(const TFont& font);
-    TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
     TTextLayout Layout() const { return layout_; }
     void SetLayout(TTextLayout layout);
-    bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool wrap);
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
     TColor Color() const { return color_; }
     void SetColor(TColor color);
     // While set (the default), a label that does not wrap takes the size of its text.
-    bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
     // While set, a label that keeps its size and does not wrap draws a text too wide for it in a
     // smaller size, one pixel at a time, until every line fits (so no sign or digit is ever cut
     // off); the smaller line keeps the middle of the full one.
-    bool ShrinkToFit() const { return shrinkToFit_; }
     void SetShrinkToFit(bool shrink);
     // The font the caption is drawn in: the label's own, or the smaller one that fits.
     TFont FittedFont() const;

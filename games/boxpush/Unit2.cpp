@@ -109,11 +109,6 @@ void TForm2::acak() {
     Visit.LevelOrder = boxpush::acak(Shell.Random());
 }
 
-void TForm2::LEVEL(int levelNumber) {
-    ReportLoad(levelNumber, boxpush::LEVEL(Game, LevelMapText(levelNumber)));
-    dg->Invalidate();
-}
-
 std::string TForm2::LevelMapText(int levelNumber) {
     TResourceBytes bytes;
     std::string error;

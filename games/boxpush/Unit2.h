@@ -30,7 +30,6 @@ class TForm2 : public TGameScreen {
     void Button3Click();
 
     void acak();
-    void LEVEL(int levelNumber);
 
     TImage* Image1 = nullptr;
     TDrawGrid* dg = nullptr;

@@ -11,7 +11,6 @@ TForm4* Form4 = nullptr;
 
 namespace {
 
-constexpr int RightButtonPress = 516;
 constexpr TColor HintGreen = RGB(0, 128, 0);
 
 }  // namespace
@@ -32,7 +31,6 @@ void TForm4::FormCreate() {
     Memo1->Name = "Memo1";
     Memo1->SetFont(boxFont);
     Memo1->SetBounds(0, 0, 710, 113);
-    Memo1->TabOrder = 0;
     Memo1->OnKeyDown = [this](TControl*, int& key, TShiftState shift) { Memo1KeyDown(key, shift); };
 
     const TFont clockFont = MakeFont("Arial Black", -48, GetSysColor(COLOR_WINDOWTEXT));
@@ -125,7 +123,7 @@ std::int32_t TForm4::CreditAtMatchEnd() const {
 }
 
 void TForm4::ApplicationEvents1Message(TMessage& message, bool& handled) {
-    if (message.Msg == RightButtonPress)
+    if (message.Msg == WM_RBUTTONDOWN)
         handled = true;
 }
 

@@ -26,7 +26,6 @@ class THeadlessBackend : public TBackend {
     // The virtual clock; it never runs backwards.
     void SetNow(std::uint64_t ms);
     void Push(const TBackendEvent& event) { events_.push_back(event); }
-    std::size_t QueuedEvents() const { return events_.size(); }
 
     // What a viewer would see: only the rectangles named in each Present are copied.
     const TBitmap& Screen() const { return screen_; }
