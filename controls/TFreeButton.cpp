@@ -141,10 +141,12 @@ TFreeButton::TFreeButton(TForm* form) : TGraphicControl(form) {
     SetLightColor(RGB(136, 255, 136));
     SetBackColor(SysColorRef(COLOR_BTNFACE));
     SetCaption("");
-    font_.Color = ResolveColor(clWhite);
-    font_.Name = "Verdana";
-    font_.SetSize(10);
-    font_.Style = TFontStyle::None;
+    TFont font;
+    font.Color = ResolveColor(clWhite);
+    font.Name = "Verdana";
+    font.SetSize(10);
+    font.Style = TFontStyle::None;
+    SetFont(font);
     SetTextPosition(tpMiddleCenter);
     SetGlyphPosition(gpTopCenter);
     glyph_ = TBitmap();
@@ -178,11 +180,6 @@ void TFreeButton::SetCustomColor(TCustomColor scheme) {
 
 void TFreeButton::SetCaption(const std::string& utf8) {
     caption_ = utf8;
-    RequestRepaint();
-}
-
-void TFreeButton::SetFont(const TFont& font) {
-    font_ = font;
     RequestRepaint();
 }
 
@@ -235,7 +232,7 @@ TColor TFreeButton::ActiveLightColor() const {
 }
 
 TPoint TFreeButton::TextOrigin(int faceWidth, int faceHeight) const {
-    const TSize text = TFontEngine::Instance().TextExtent(font_, caption_);
+    const TSize text = TFontEngine::Instance().TextExtent(Font(), caption_);
     const int ordinal = static_cast<int>(textPosition_);
     int x = 4;
     switch (PositionColumn(ordinal)) {
@@ -293,11 +290,11 @@ void TFreeButton::PaintFace(TCanvas& canvas, int w2, int h2, TColor faceColor,
 
     const TPoint text = TextOrigin(w2, h2);
     canvas.Brush.Style = TBrushStyle::Clear;
-    canvas.Font = font_;
+    canvas.Font = Font();
     if (drawDropShadow_) {
         canvas.Font.Color = Shade(faceColor, shades.CaptionShadow);
         canvas.TextOut(text.X + 2, text.Y + 2, caption_);
-        canvas.Font.Color = font_.Color;
+        canvas.Font.Color = Font().Color;
     }
     canvas.TextOut(text.X, text.Y, caption_);
 
@@ -386,30 +383,27 @@ void TFreeButton::SetLook(TMouseState state) {
         RepaintNow();
 }
 
-void TFreeButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y, TClickKind kind) {
-    TGraphicControl::MouseDown(button, shift, x, y, kind);
-    // The second press of a double click only reports the double click; the face stays up.
-    if (button != TMouseButton::Left || kind == TClickKind::Double)
-        return;
-    SetLook(msPressed);
-}
-
-void TFreeButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    // The base runs OnClick first, so the handler sees the button before its look changes.
-    TGraphicControl::MouseUp(button, shift, x, y);
-    if (button != TMouseButton::Left)
-        return;
-    if (drawLight_)
-        lightOn_ = !lightOn_;
-    SetLook(msHover);
-}
-
-void TFreeButton::MouseEnter() {
-    TGraphicControl::MouseEnter();
-    SetLook(msHover);
-}
-
-void TFreeButton::MouseLeave() {
-    TGraphicControl::MouseLeave();
-    SetLook(msNormal);
+// The face goes down at a press (not at the second press of a double click, which only reports
+// the double click) and comes up under the pointer at every release heard, which also flips the
+// light; the release's click has run by then, so its handler sees the pressed look.
+void TFreeButton::MouseStateChanged(TMouseEvent event) {
+    switch (event) {
+        case TMouseEvent::Press:
+            SetLook(msPressed);
+            break;
+        case TMouseEvent::Release:
+            if (drawLight_)
+                lightOn_ = !lightOn_;
+            SetLook(msHover);
+            break;
+        case TMouseEvent::Enter:
+            SetLook(msHover);
+            break;
+        case TMouseEvent::Leave:
+            SetLook(msNormal);
+            break;
+        case TMouseEvent::Move:
+        case TMouseEvent::CaptureLost:
+            break;
+    }
 }
