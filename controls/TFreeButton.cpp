@@ -195,6 +195,7 @@ void TFreeButton::SetDrawDropShadow(bool draw) {
 
 void TFreeButton::SetGlyph(const TBitmap& picture) {
     glyph_ = picture;
+    KeyGlyph();
     RequestRepaint();
 }
 
@@ -205,7 +206,16 @@ void TFreeButton::SetGlyphPosition(TGlyphPosition position) {
 
 void TFreeButton::SetTransparentGlyph(bool transparent) {
     transparentGlyph_ = transparent;
+    KeyGlyph();
     RequestRepaint();
+}
+
+// The glyph is keyed when it or the choice is set, so that painting only reads it: a transparent
+// glyph leaves out the colour of its top-left pixel, whatever key the picture came with.
+void TFreeButton::KeyGlyph() {
+    glyph_.Transparent = transparentGlyph_;
+    if (transparentGlyph_)
+        glyph_.TransparentColor = glyph_.Pixel(0, 0);
 }
 
 void TFreeButton::SetDrawLight(bool draw) {
@@ -349,14 +359,6 @@ void TFreeButton::ComposeBack(TCanvas& canvas, int w, int h, const TBitmap& face
 }
 
 void TFreeButton::Paint(TCanvas& canvas) {
-    // The glyph's key is refreshed at every paint so a glyph replaced in place keys correctly.
-    if (transparentGlyph_) {
-        glyph_.TransparentColor = glyph_.Pixel(0, 0);
-        glyph_.Transparent = true;
-    } else {
-        glyph_.Transparent = false;
-    }
-
     // Everything is composed off-screen and copied in one operation, so the screen never shows a
     // half-drawn button; both images are rebuilt from nothing each time.
     const int w = std::max(Width(), 0);

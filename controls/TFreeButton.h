@@ -139,6 +139,7 @@ class TFreeButton : public TGraphicControl {
     virtual void RepaintNow() { Repaint(); }
 
   private:
+    void KeyGlyph();
     void SetLook(TMouseState state);
     // Both draw in logical units on an off-screen layer the size of the button (back) or of its
     // face, so the composition is as sharp as the screen it lands on.
