@@ -20,8 +20,8 @@
 
 namespace {
 
-// The shell of the run's match. It keeps no state of its own beyond the process-wide match
-// state and generator, so each new set of screens simply gets a fresh one.
+// The shell of the run's match. Beyond the process-wide match state and generator it keeps only
+// the screens of its rotation, so each new set of screens simply gets a fresh one.
 std::unique_ptr<TMatchRunner> Match;
 
 // Creates one game screen and sets the global pointer by which it is known.
