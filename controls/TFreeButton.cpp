@@ -141,10 +141,12 @@ TFreeButton::TFreeButton(TForm* form) : TGraphicControl(form) {
     SetLightColor(RGB(136, 255, 136));
     SetBackColor(SysColorRef(COLOR_BTNFACE));
     SetCaption("");
-    font_.Color = ResolveColor(clWhite);
-    font_.Name = "Verdana";
-    font_.SetSize(10);
-    font_.Style = TFontStyle::None;
+    TFont font;
+    font.Color = ResolveColor(clWhite);
+    font.Name = "Verdana";
+    font.SetSize(10);
+    font.Style = TFontStyle::None;
+    SetFont(font);
     SetTextPosition(tpMiddleCenter);
     SetGlyphPosition(gpTopCenter);
     glyph_ = TBitmap();
@@ -181,11 +183,6 @@ void TFreeButton::SetCaption(const std::string& utf8) {
     RequestRepaint();
 }
 
-void TFreeButton::SetFont(const TFont& font) {
-    font_ = font;
-    RequestRepaint();
-}
-
 void TFreeButton::SetTextPosition(TTextPosition position) {
     textPosition_ = position;
     RequestRepaint();
@@ -198,6 +195,7 @@ void TFreeButton::SetDrawDropShadow(bool draw) {
 
 void TFreeButton::SetGlyph(const TBitmap& picture) {
     glyph_ = picture;
+    KeyGlyph();
     RequestRepaint();
 }
 
@@ -208,7 +206,16 @@ void TFreeButton::SetGlyphPosition(TGlyphPosition position) {
 
 void TFreeButton::SetTransparentGlyph(bool transparent) {
     transparentGlyph_ = transparent;
+    KeyGlyph();
     RequestRepaint();
+}
+
+// The glyph is keyed when it or the choice is set, so that painting only reads it: a transparent
+// glyph leaves out the colour of its top-left pixel, whatever key the picture came with.
+void TFreeButton::KeyGlyph() {
+    glyph_.Transparent = transparentGlyph_;
+    if (transparentGlyph_)
+        glyph_.TransparentColor = glyph_.Pixel(0, 0);
 }
 
 void TFreeButton::SetDrawLight(bool draw) {
@@ -235,7 +242,7 @@ TColor TFreeButton::ActiveLightColor() const {
 }
 
 TPoint TFreeButton::TextOrigin(int faceWidth, int faceHeight) const {
-    const TSize text = TFontEngine::Instance().TextExtent(font_, caption_);
+    const TSize text = TFontEngine::Instance().TextExtent(Font(), caption_);
     const int ordinal = static_cast<int>(textPosition_);
     int x = 4;
     switch (PositionColumn(ordinal)) {
@@ -293,11 +300,11 @@ void TFreeButton::PaintFace(TCanvas& canvas, int w2, int h2, TColor faceColor,
 
     const TPoint text = TextOrigin(w2, h2);
     canvas.Brush.Style = TBrushStyle::Clear;
-    canvas.Font = font_;
+    canvas.Font = Font();
     if (drawDropShadow_) {
         canvas.Font.Color = Shade(faceColor, shades.CaptionShadow);
         canvas.TextOut(text.X + 2, text.Y + 2, caption_);
-        canvas.Font.Color = font_.Color;
+        canvas.Font.Color = Font().Color;
     }
     canvas.TextOut(text.X, text.Y, caption_);
 
@@ -352,14 +359,6 @@ void TFreeButton::ComposeBack(TCanvas& canvas, int w, int h, const TBitmap& face
 }
 
 void TFreeButton::Paint(TCanvas& canvas) {
-    // The glyph's key is refreshed at every paint so a glyph replaced in place keys correctly.
-    if (transparentGlyph_) {
-        glyph_.TransparentColor = glyph_.Pixel(0, 0);
-        glyph_.Transparent = true;
-    } else {
-        glyph_.Transparent = false;
-    }
-
     // Everything is composed off-screen and copied in one operation, so the screen never shows a
     // half-drawn button; both images are rebuilt from nothing each time.
     const int w = std::max(Width(), 0);
@@ -386,30 +385,27 @@ void TFreeButton::SetLook(TMouseState state) {
         RepaintNow();
 }
 
-void TFreeButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y, TClickKind kind) {
-    TGraphicControl::MouseDown(button, shift, x, y, kind);
-    // The second press of a double click only reports the double click; the face stays up.
-    if (button != TMouseButton::Left || kind == TClickKind::Double)
-        return;
-    SetLook(msPressed);
-}
-
-void TFreeButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    // The base runs OnClick first, so the handler sees the button before its look changes.
-    TGraphicControl::MouseUp(button, shift, x, y);
-    if (button != TMouseButton::Left)
-        return;
-    if (drawLight_)
-        lightOn_ = !lightOn_;
-    SetLook(msHover);
-}
-
-void TFreeButton::MouseEnter() {
-    TGraphicControl::MouseEnter();
-    SetLook(msHover);
-}
-
-void TFreeButton::MouseLeave() {
-    TGraphicControl::MouseLeave();
-    SetLook(msNormal);
+// The face goes down at a press (not at the second press of a double click, which only reports
+// the double click) and comes up under the pointer at every release heard, which also flips the
+// light; the release's click has run by then, so its handler sees the pressed look.
+void TFreeButton::MouseStateChanged(TMouseEvent event) {
+    switch (event) {
+        case TMouseEvent::Press:
+            SetLook(msPressed);
+            break;
+        case TMouseEvent::Release:
+            if (drawLight_)
+                lightOn_ = !lightOn_;
+            SetLook(msHover);
+            break;
+        case TMouseEvent::Enter:
+            SetLook(msHover);
+            break;
+        case TMouseEvent::Leave:
+            SetLook(msNormal);
+            break;
+        case TMouseEvent::Move:
+        case TMouseEvent::CaptureLost:
+            break;
+    }
 }

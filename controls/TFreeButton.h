@@ -91,14 +91,12 @@ class TFreeButton : public TGraphicControl {
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& utf8);
-    // The control keeps its own font and glyph; the setters copy what they are given.
-    const TFont& Font() const { return font_; }
-    void SetFont(const TFont& font);
     TTextPosition TextPosition() const { return textPosition_; }
     void SetTextPosition(TTextPosition position);
     bool DrawDropShadow() const { return drawDropShadow_; }
     void SetDrawDropShadow(bool draw);
 
+    // The control keeps its own glyph; the setter copies what it is given.
     const TBitmap& Glyph() const { return glyph_; }
     void SetGlyph(const TBitmap& picture);
     TGlyphPosition GlyphPosition() const { return glyphPosition_; }
@@ -128,12 +126,12 @@ class TFreeButton : public TGraphicControl {
 
     void Paint(TCanvas& canvas) override;
 
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y, TClickKind kind) override;
-    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseEnter() override;
-    void MouseLeave() override;
-
   protected:
+    void MouseStateChanged(TMouseEvent event) override;
+    void FontWritten(bool changed) override {
+        (void)changed;
+        RequestRepaint();
+    }
     // Every property write ends here, even one that stores the value already held, so a change of
     // the font or glyph contents through a setter always shows. The repaint is deferred.
     virtual void RequestRepaint() { Invalidate(); }
@@ -141,6 +139,7 @@ class TFreeButton : public TGraphicControl {
     virtual void RepaintNow() { Repaint(); }
 
   private:
+    void KeyGlyph();
     void SetLook(TMouseState state);
     // Both draw in logical units on an off-screen layer the size of the button (back) or of its
     // face, so the composition is as sharp as the screen it lands on.
@@ -151,7 +150,6 @@ class TFreeButton : public TGraphicControl {
     TColor lightColor_ = 0;
     TColor backColor_ = 0;
     std::string caption_;
-    TFont font_;
     TTextPosition textPosition_ = tpMiddleCenter;
     TGlyphPosition glyphPosition_ = gpTopCenter;
     TBitmap glyph_;

@@ -22,48 +22,10 @@ void TButton::SetCaption(const std::string& utf8) {
     Invalidate();
 }
 
-void TButton::SetFont(const TFont& font) {
-    if (font == font_)
-        return;
-    font_ = font;
-    Invalidate();
-}
-
-void TButton::SetPressed(bool pressed) {
-    if (pressed == pressed_)
-        return;
-    pressed_ = pressed;
-    Invalidate();
-}
-
-void TButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y, TClickKind kind) {
-    // A button knows no double click: the second press of one is a press like the first.
-    TWinControl::MouseDown(button, shift, x, y, TClickKind::Single);
-    (void)kind;
-    if (button != TMouseButton::Left)
-        return;
-    holding_ = true;
-    SetPressed(true);
-}
-
-void TButton::MouseMove(TShiftState shift, int x, int y) {
-    TWinControl::MouseMove(shift, x, y);
-    if (holding_)
-        SetPressed(x >= 0 && y >= 0 && x < Width() && y < Height());
-}
-
-void TButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    if (button == TMouseButton::Left) {
-        holding_ = false;
-        SetPressed(false);
-    }
-    TWinControl::MouseUp(button, shift, x, y);
-}
-
-void TButton::CaptureLost() {
-    TWinControl::CaptureLost();
-    holding_ = false;
-    SetPressed(false);
+// The pressed look follows the held button in and out; hovering alone changes nothing.
+void TButton::MouseStateChanged(TMouseEvent event) {
+    if (event != TMouseEvent::Enter && event != TMouseEvent::Leave)
+        Invalidate();
 }
 
 void TButton::KeyDown(int& key, TShiftState shift, bool repeat) {
@@ -91,8 +53,9 @@ void TButton::Paint(TCanvas& canvas) {
     canvas.FillRect(TRect{0, 0, w, h});
     canvas.Brush.Color = GetSysColor(COLOR_BTNFACE);
     canvas.FillRect(TRect{2, 2, w - 2, h - 2});
-    const TColor topLeft = pressed_ ? dark : light;
-    const TColor bottomRight = pressed_ ? light : dark;
+    const bool pressed = Pressed();
+    const TColor topLeft = pressed ? dark : light;
+    const TColor bottomRight = pressed ? light : dark;
     canvas.Brush.Color = topLeft;
     canvas.FillRect(TRect{1, 1, w - 2, 2});
     canvas.FillRect(TRect{1, 1, 2, h - 2});
@@ -100,10 +63,10 @@ void TButton::Paint(TCanvas& canvas) {
     canvas.FillRect(TRect{1, h - 2, w - 1, h - 1});
     canvas.FillRect(TRect{w - 2, 1, w - 1, h - 1});
 
-    canvas.Font = font_;
+    canvas.Font = Font();
     canvas.Brush.Style = TBrushStyle::Clear;
     const TSize text = canvas.TextExtent(caption_);
-    const int shiftBy = pressed_ ? 1 : 0;
+    const int shiftBy = pressed ? 1 : 0;
     const int x = (w - text.Width) / 2 + shiftBy;
     const int y = (h - text.Height) / 2 + shiftBy;
     {

@@ -12,23 +12,18 @@ class TButton : public TWinControl {
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& utf8);
-    const TFont& Font() const { return font_; }
-    void SetFont(const TFont& font);
-    bool Pressed() const { return pressed_; }
+    // The left button is held on the button and the pointer is inside.
+    bool Pressed() const { return HeldInside(); }
 
     void Paint(TCanvas& canvas) override;
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y, TClickKind kind) override;
-    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseMove(TShiftState shift, int x, int y) override;
     void KeyDown(int& key, TShiftState shift, bool repeat) override;
-    void CaptureLost() override;
     void FocusChanged(bool focused) override;
 
-  private:
-    void SetPressed(bool pressed);
+  protected:
+    void MouseStateChanged(TMouseEvent event) override;
+    // A button knows no double click: the second press of one is a press like the first.
+    bool DoublePressIsPress() const override { return true; }
 
+  private:
     std::string caption_;
-    TFont font_;
-    bool holding_ = false;  // the left button went down on the button and is still held
-    bool pressed_ = false;  // the left button is held and the pointer is inside
 };

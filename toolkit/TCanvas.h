@@ -75,7 +75,6 @@ class TCanvas {
     void RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight);
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
-    TPoint PenPos() const { return penPos_; }
     void Polygon(const std::vector<TPoint>& points);
     void SetPixel(int x, int y, TColor color);
     TColor Pixel(int x, int y) const;
@@ -112,14 +111,26 @@ class TCanvas {
     TPoint penPos_{};
 };
 
-// Saves the canvas's origin and clip on construction and puts them back on destruction.
+// Saves the canvas's whole drawing state (origin, clip, pen and its position, brush, font) on
+// construction and puts it back on destruction, so a block that changes any of it leaves nothing
+// behind for the drawing after it.
 class TCanvasStateGuard {
   public:
     explicit TCanvasStateGuard(TCanvas& canvas)
-        : canvas_(canvas), origin_(canvas.origin_), clip_(canvas.clip_) {}
+        : canvas_(canvas),
+          origin_(canvas.origin_),
+          clip_(canvas.clip_),
+          penPos_(canvas.penPos_),
+          pen_(canvas.Pen),
+          brush_(canvas.Brush),
+          font_(canvas.Font) {}
     ~TCanvasStateGuard() {
         canvas_.origin_ = origin_;
         canvas_.clip_ = clip_;
+        canvas_.penPos_ = penPos_;
+        canvas_.Pen = pen_;
+        canvas_.Brush = brush_;
+        canvas_.Font = font_;
     }
     TCanvasStateGuard(const TCanvasStateGuard&) = delete;
     TCanvasStateGuard& operator=(const TCanvasStateGuard&) = delete;
@@ -128,4 +139,8 @@ class TCanvasStateGuard {
     TCanvas& canvas_;
     TPoint origin_;
     TRect clip_;
+    TPoint penPos_;
+    TPen pen_;
+    TBrush brush_;
+    TFont font_;
 };

@@ -76,30 +76,66 @@ void TControl::KeyUp(int key, TShiftState shift) {
     (void)key, (void)shift;
 }
 
+void TControl::SetFont(const TFont& font) {
+    const bool changed = !(font == font_);
+    font_ = font;
+    FontWritten(changed);
+}
+
+void TControl::SetColor(TColor color) {
+    if (color == color_)
+        return;
+    color_ = color;
+    Invalidate();
+}
+
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y, TClickKind kind) {
     (void)shift, (void)x, (void)y;
     if (button != TMouseButton::Left)
         return;
-    if (kind == TClickKind::Double) {
+    if (kind == TClickKind::Double && !DoublePressIsPress()) {
         // The second press of a double click is not a click of its own.
         clickPending_ = false;
         DblClick();
         return;
     }
-    clickPending_ = true;
+    clickPending_ = held_ = inside_ = true;
+    MouseStateChanged(TMouseEvent::Press);
 }
 
 void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     (void)shift;
-    if (button != TMouseButton::Left || !clickPending_)
+    if (button != TMouseButton::Left)
         return;
-    clickPending_ = false;
-    if (x >= 0 && y >= 0 && x < Width() && y < Height())
+    const bool click = clickPending_ && x >= 0 && y >= 0 && x < Width() && y < Height();
+    clickPending_ = held_ = false;
+    if (click)
         Click();
+    MouseStateChanged(TMouseEvent::Release);
 }
 
 void TControl::MouseMove(TShiftState shift, int x, int y) {
-    (void)shift, (void)x, (void)y;
+    (void)shift;
+    const bool inside = x >= 0 && y >= 0 && x < Width() && y < Height();
+    if (!held_ || inside == inside_)
+        return;
+    inside_ = inside;
+    MouseStateChanged(TMouseEvent::Move);
+}
+
+void TControl::MouseEnter() {
+    hovered_ = true;
+    MouseStateChanged(TMouseEvent::Enter);
+}
+
+void TControl::MouseLeave() {
+    hovered_ = false;
+    MouseStateChanged(TMouseEvent::Leave);
+}
+
+void TControl::CaptureLost() {
+    clickPending_ = held_ = false;
+    MouseStateChanged(TMouseEvent::CaptureLost);
 }
 
 void TControl::Click() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Messages.h"
+#include "TFont.h"
 #include "TTypes.h"
 
 class TCanvas;
@@ -41,6 +42,12 @@ class TControl {
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
 
+    // The text's font and the ground colour, for the controls that draw them.
+    const TFont& Font() const { return font_; }
+    void SetFont(const TFont& font);
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+
     // Deferred repaint of the whole control or of a rectangle in its own coordinates; repaints
     // are coalesced and done by the application after the current message.
     void Invalidate();
@@ -76,12 +83,19 @@ class TControl {
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y, TClickKind kind);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);
-    virtual void MouseEnter() {}
-    virtual void MouseLeave() {}
+    virtual void MouseEnter();
+    virtual void MouseLeave();
     virtual void FocusChanged(bool focused) { (void)focused; }
     // The form took the mouse capture away before the button was released (the control was
     // hidden or disabled, or the form was hidden); a held-down look must be dropped.
-    virtual void CaptureLost() { clickPending_ = false; }
+    virtual void CaptureLost();
+
+    // The mouse as the control has heard it, for the looks that follow it: the left button went
+    // down on the control and is still held, and the pointer was inside at its last move; the
+    // pointer is over the control (between MouseEnter and MouseLeave).
+    bool Held() const { return held_; }
+    bool HeldInside() const { return held_ && inside_; }
+    bool Hovered() const { return hovered_; }
     // A context menu was asked for (right click or the context-menu key); return true if handled.
     virtual bool ContextPopup() { return false; }
 
@@ -90,17 +104,36 @@ class TControl {
     std::function<void(TControl* sender, int& key, TShiftState shift)> OnKeyDown;
 
   protected:
+    enum class TMouseEvent { Press, Release, Move, Enter, Leave, CaptureLost };
+    // Every left press and release, every enter and leave, a loss of capture and a move that
+    // takes a held pointer in or out of the control end here, once the state above is updated
+    // and a release's click has run. A release comes even without a press on the control: the
+    // form lets the control under the pointer hear it too.
+    virtual void MouseStateChanged(TMouseEvent event) { (void)event; }
+    // Whether the second press of a double click only gives DblClick (the default) or is a press
+    // and a click like the first.
+    virtual bool DoublePressIsPress() const { return false; }
+    // After every SetFont: a change repaints the control, a write of the same font does nothing.
+    virtual void FontWritten(bool changed) {
+        if (changed)
+            Invalidate();
+    }
     virtual void Click();
     virtual void DblClick();
-    // The base MouseDown/MouseUp give a click when the left button is pressed and released inside
-    // the control; a double-click press gives DblClick and no click.
-    bool clickPending_ = false;
 
   private:
+    bool held_ = false;
+    bool inside_ = false;
+    bool hovered_ = false;
+    // A click comes when the left button is pressed and released inside the control.
+    bool clickPending_ = false;
+
     TForm* form_;
     TRect bounds_{0, 0, 0, 0};
     bool visible_ = true;
     bool enabled_ = true;
+    TFont font_;
+    TColor color_ = clWhite;
 };
 
 // A control with no window of its own: drawn on its form, never focused. Mouse enter, leave,
@@ -115,5 +148,4 @@ class TWinControl : public TControl {
   public:
     using TControl::TControl;
     bool AcceptsFocus() const override { return true; }
-    int TabOrder = 0;
 };

@@ -9,12 +9,8 @@ class TDrawGrid : public TWinControl {
   public:
     explicit TDrawGrid(TForm* form);
 
-    int ColCount() const { return colCount_; }
-    int RowCount() const { return rowCount_; }
     void SetColCount(int count);
     void SetRowCount(int count);
-    int DefaultColWidth() const { return colWidth_; }
-    int DefaultRowHeight() const { return rowHeight_; }
     void SetDefaultColWidth(int width);
     void SetDefaultRowHeight(int height);
 

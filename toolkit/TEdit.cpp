@@ -20,20 +20,6 @@ void TEdit::SetSelStart(std::size_t position) {
     Edited(false);
 }
 
-void TEdit::SetFont(const TFont& font) {
-    if (font == font_)
-        return;
-    font_ = font;
-    Invalidate();
-}
-
-void TEdit::SetColor(TColor color) {
-    if (color == color_)
-        return;
-    color_ = color;
-    Invalidate();
-}
-
 void TEdit::Edited(bool textChanged) {
     Invalidate();
     blink_.Restart();
@@ -76,7 +62,7 @@ void TEdit::FocusChanged(bool focused) {
 }
 
 int TEdit::ScrollOffset() const {
-    const int caretX = TextWidthOf(font_, buffer_.Text, 0, buffer_.Caret);
+    const int caretX = TextWidthOf(Font(), buffer_.Text, 0, buffer_.Caret);
     const int room = Width() - 2 * Inset - 2;
     return caretX > room ? caretX - room : 0;
 }
@@ -84,17 +70,17 @@ int TEdit::ScrollOffset() const {
 void TEdit::Paint(TCanvas& canvas) {
     if (Width() <= 0 || Height() <= 0)
         return;
-    canvas.Brush.Color = ResolveColor(color_);
+    canvas.Brush.Color = ResolveColor(Color());
     canvas.FillRect(TRect{0, 0, Width(), Height()});
     canvas.IntersectClipRect(TRect{0, 0, Width(), Height()});
     canvas.Brush.Style = TBrushStyle::Clear;
-    canvas.Font = font_;
+    canvas.Font = Font();
     const int offset = ScrollOffset();
     canvas.TextOut(Inset - offset, Inset, Text());
     if (Focused() && blink_.Shown()) {
-        const int x = Inset - offset + TextWidthOf(font_, buffer_.Text, 0, buffer_.Caret);
-        canvas.Brush.Color = ResolveColor(font_.Color);
+        const int x = Inset - offset + TextWidthOf(Font(), buffer_.Text, 0, buffer_.Caret);
+        canvas.Brush.Color = ResolveColor(Font().Color);
         canvas.FillRect(
-            TRect::FromSize(x, Inset, 2, TFontEngine::Instance().Metrics(font_).LineHeight()));
+            TRect::FromSize(x, Inset, 2, TFontEngine::Instance().Metrics(Font()).LineHeight()));
     }
 }

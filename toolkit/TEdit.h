@@ -29,10 +29,6 @@ class TEdit : public TWinControl {
     std::size_t MaxLength() const { return buffer_.MaxLength; }  // 0 for no limit
     void SetMaxLength(std::size_t characters) { buffer_.MaxLength = characters; }
 
-    const TFont& Font() const { return font_; }
-    void SetFont(const TFont& font);
-    TColor Color() const { return color_; }
-    void SetColor(TColor color);
     bool CaretShown() const { return blink_.Shown(); }
 
     std::function<void(TControl* sender)> OnChange;
@@ -51,7 +47,5 @@ class TEdit : public TWinControl {
     void Edited(bool textChanged);
 
     TEditBuffer buffer_;
-    TFont font_;
-    TColor color_ = clWhite;
     TCaretBlink blink_;
 };

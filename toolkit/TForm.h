@@ -74,7 +74,6 @@ class TForm {
     void ControlRemovedOrHidden(TControl* control);
     void ControlDestroyed(TControl* control);
     TControl* Captured() const { return captured_; }
-    TControl* Hovered() const { return hovered_; }
 
   private:
     void ControlAdded(TControl* control);

@@ -66,12 +66,20 @@ std::vector<std::string> TLabel::WrapLines(const TFont& font, const std::string&
 }
 
 TLabel::TLabel(TForm* form) : TGraphicControl(form) {
+    SetColor(RGB(236, 233, 216));
+    AdjustSize();
+}
+
+void TLabel::FontWritten(bool changed) {
+    if (!changed)
+        return;
+    Invalidate();
     AdjustSize();
 }
 
 std::vector<std::string> TLabel::Lines() const {
     if (wordWrap_)
-        return WrapLines(font_, caption_, Width());
+        return WrapLines(Font(), caption_, Width());
     return SplitAtLineBreaks(caption_);
 }
 
@@ -79,14 +87,6 @@ void TLabel::SetCaption(const std::string& utf8) {
     if (utf8 == caption_)
         return;
     caption_ = utf8;
-    Invalidate();
-    AdjustSize();
-}
-
-void TLabel::SetFont(const TFont& font) {
-    if (font == font_)
-        return;
-    font_ = font;
     Invalidate();
     AdjustSize();
 }
@@ -120,13 +120,6 @@ void TLabel::SetTransparent(bool transparent) {
     Invalidate();
 }
 
-void TLabel::SetColor(TColor color) {
-    if (color == color_)
-        return;
-    color_ = color;
-    Invalidate();
-}
-
 void TLabel::SetAutoSize(bool autoSize) {
     if (autoSize == autoSize_)
         return;
@@ -143,7 +136,7 @@ void TLabel::SetShrinkToFit(bool shrink) {
 
 TFont TLabel::FittedFont() const {
     if (!shrinkToFit_ || wordWrap_)
-        return font_;
+        return Font();
     TFontEngine& engine = TFontEngine::Instance();
     const std::vector<std::string> lines = SplitAtLineBreaks(caption_);
     const auto widest = [&](const TFont& font) {
@@ -154,15 +147,15 @@ TFont TLabel::FittedFont() const {
     };
     // The soft edge of a glyph can reach a pixel past its advance, on either side.
     const int room = Width() - 2;
-    const int full = widest(font_);
+    const int full = widest(Font());
     if (full <= room)
-        return font_;
+        return Font();
     // The size keeps the sign of the height (character or cell height); 0 is the default size.
-    const int sign = font_.Height > 0 ? 1 : -1;
-    const int fullSize = font_.Height == 0 ? DefaultFontPixels : std::abs(font_.Height);
+    const int sign = Font().Height > 0 ? 1 : -1;
+    const int fullSize = Font().Height == 0 ? DefaultFontPixels : std::abs(Font().Height);
     if (fullSize <= 1)
-        return font_;
-    TFont font = font_;
+        return Font();
+    TFont font = Font();
     const auto fits = [&](int size) {
         font.Height = sign * size;
         return widest(font) <= room;
@@ -187,14 +180,14 @@ void TLabel::AdjustSize() {
     const std::vector<std::string> lines = SplitAtLineBreaks(caption_);
     int width = 0;
     for (const std::string& line : lines)
-        width = std::max(width, engine.TextExtent(font_, line).Width);
-    const int height = engine.Metrics(font_).LineHeight() * static_cast<int>(lines.size());
+        width = std::max(width, engine.TextExtent(Font(), line).Width);
+    const int height = engine.Metrics(Font()).LineHeight() * static_cast<int>(lines.size());
     SetBounds(Left(), Top(), width, height);
 }
 
 void TLabel::Paint(TCanvas& canvas) {
     if (!transparent_) {
-        canvas.Brush.Color = ResolveColor(color_);
+        canvas.Brush.Color = ResolveColor(Color());
         canvas.FillRect(TRect{0, 0, Width(), Height()});
     }
     canvas.Brush.Style = TBrushStyle::Clear;
@@ -204,7 +197,7 @@ void TLabel::Paint(TCanvas& canvas) {
     const TFontMetrics shown = engine.Metrics(font);
     const int lineHeight = shown.LineHeight();
     const std::vector<std::string> lines = Lines();
-    const int fullLineHeight = engine.Metrics(font_).LineHeight();
+    const int fullLineHeight = engine.Metrics(Font()).LineHeight();
     const int block = fullLineHeight * static_cast<int>(lines.size());
     int y = 0;
     if (layout_ == TTextLayout::Center)

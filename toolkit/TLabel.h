@@ -17,25 +17,17 @@ class TLabel : public TGraphicControl {
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& utf8);
-    const TFont& Font() const { return font_; }
-    void SetFont(const TFont& font);
-    TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
     TTextLayout Layout() const { return layout_; }
     void SetLayout(TTextLayout layout);
-    bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool wrap);
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
-    TColor Color() const { return color_; }
-    void SetColor(TColor color);
     // While set (the default), a label that does not wrap takes the size of its text.
-    bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
     // While set, a label that keeps its size and does not wrap draws a text too wide for it in a
     // smaller size, one pixel at a time, until every line fits (so no sign or digit is ever cut
     // off); the smaller line keeps the middle of the full one.
-    bool ShrinkToFit() const { return shrinkToFit_; }
     void SetShrinkToFit(bool shrink);
     // The font the caption is drawn in: the label's own, or the smaller one that fits.
     TFont FittedFont() const;
@@ -47,16 +39,18 @@ class TLabel : public TGraphicControl {
 
     void Paint(TCanvas& canvas) override;
 
+  protected:
+    // A new font changes the label's size too, when it sizes itself.
+    void FontWritten(bool changed) override;
+
   private:
     void AdjustSize();
 
     std::string caption_;
-    TFont font_;
     TAlignment alignment_ = TAlignment::LeftJustify;
     TTextLayout layout_ = TTextLayout::Top;
     bool wordWrap_ = false;
     bool transparent_ = false;
-    TColor color_ = RGB(236, 233, 216);
     bool autoSize_ = true;
     bool shrinkToFit_ = false;
 };

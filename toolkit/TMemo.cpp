@@ -24,22 +24,8 @@ void TMemo::SetSelStart(std::size_t position) {
     Edited(false);
 }
 
-void TMemo::SetFont(const TFont& font) {
-    if (font == font_)
-        return;
-    font_ = font;
-    Invalidate();
-}
-
-void TMemo::SetColor(TColor color) {
-    if (color == color_)
-        return;
-    color_ = color;
-    Invalidate();
-}
-
 std::vector<TTextLine> TMemo::Layout() const {
-    return WrapText(font_, buffer_.Text, std::max(1, Width() - 2 * Inset));
+    return WrapText(Font(), buffer_.Text, std::max(1, Width() - 2 * Inset));
 }
 
 std::vector<std::string> TMemo::Lines() const {
@@ -51,7 +37,7 @@ std::vector<std::string> TMemo::Lines() const {
 }
 
 int TMemo::LineHeight() const {
-    return std::max(1, TFontEngine::Instance().Metrics(font_).LineHeight());
+    return std::max(1, TFontEngine::Instance().Metrics(Font()).LineHeight());
 }
 
 std::size_t TMemo::CaretLine(const std::vector<TTextLine>& lines) const {
@@ -74,7 +60,7 @@ TRect TMemo::CaretRect() const {
     const std::vector<TTextLine> lines = Layout();
     const std::size_t index = CaretLine(lines);
     const TTextLine& line = lines[index];
-    const int x = Inset + TextWidthOf(font_, buffer_.Text, line.Start, buffer_.Caret - line.Start);
+    const int x = Inset + TextWidthOf(Font(), buffer_.Text, line.Start, buffer_.Caret - line.Start);
     const int y = Inset + static_cast<int>(index - FirstShownLine(lines)) * LineHeight();
     const int left = std::min(x, std::max(Inset, Width() - Inset - 2));
     return TRect::FromSize(left, y, 2, LineHeight());
@@ -137,7 +123,7 @@ void TMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y, TCli
     std::size_t best = 0;
     int bestDistance = std::abs(x - Inset);
     for (std::size_t k = 1; k <= line.Shown; ++k) {
-        const int distance = std::abs(x - Inset - TextWidthOf(font_, buffer_.Text, line.Start, k));
+        const int distance = std::abs(x - Inset - TextWidthOf(Font(), buffer_.Text, line.Start, k));
         if (distance < bestDistance) {
             best = k;
             bestDistance = distance;
@@ -157,11 +143,11 @@ void TMemo::FocusChanged(bool focused) {
 }
 
 void TMemo::Paint(TCanvas& canvas) {
-    canvas.Brush.Color = ResolveColor(color_);
+    canvas.Brush.Color = ResolveColor(Color());
     canvas.FillRect(TRect{0, 0, Width(), Height()});
     canvas.IntersectClipRect(TRect{0, 0, Width(), Height()});
     canvas.Brush.Style = TBrushStyle::Clear;
-    canvas.Font = font_;
+    canvas.Font = Font();
     const std::vector<TTextLine> lines = Layout();
     const std::size_t first = FirstShownLine(lines);
     const int lineHeight = LineHeight();
@@ -170,7 +156,7 @@ void TMemo::Paint(TCanvas& canvas) {
         canvas.TextOut(Inset, y, EncodeUtf8(buffer_.Text.substr(lines[i].Start, lines[i].Shown)));
     }
     if (Focused() && blink_.Shown()) {
-        canvas.Brush.Color = ResolveColor(font_.Color);
+        canvas.Brush.Color = ResolveColor(Font().Color);
         canvas.FillRect(CaretRect());
     }
 }

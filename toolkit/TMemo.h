@@ -37,11 +37,6 @@ class TMemo : public TWinControl {
     std::size_t MaxLength() const { return buffer_.MaxLength; }
     void SetMaxLength(std::size_t characters) { buffer_.MaxLength = characters; }
 
-    const TFont& Font() const { return font_; }
-    void SetFont(const TFont& font);
-    TColor Color() const { return color_; }
-    void SetColor(TColor color);
-
     // The lines as painted, wrapped to the width.
     std::vector<std::string> Lines() const;
     // Whether the caret is in its visible phase now (it is only shown while focused).
@@ -70,8 +65,6 @@ class TMemo : public TWinControl {
     void Edited(bool textChanged);
 
     TEditBuffer buffer_;
-    TFont font_;
-    TColor color_ = clWhite;
     // Set by End on a line that was cut inside a word: the caret then stands at the end of that
     // line rather than at the start of the next, although both are the same character position.
     bool caretAtLineEnd_ = false;

@@ -7,8 +7,6 @@ class TProgressBar : public TGraphicControl {
   public:
     explicit TProgressBar(TForm* form);
 
-    int Min() const { return min_; }
-    int Max() const { return max_; }
     int Step() const { return step_; }
     int Position() const { return position_; }
     void SetRange(int min, int max);

@@ -13,11 +13,11 @@ void TRichEdit::SetText(const std::string& utf8) {
     std::u32string text = DecodeUtf8(utf8);
     selStart_ = selLength_ = 0;
     if (text == text_ && std::all_of(colors_.begin(), colors_.end(),
-                                     [this](TColor c) { return c == font_.Color; })) {
+                                     [this](TColor c) { return c == Font().Color; })) {
         return;
     }
     text_ = std::move(text);
-    colors_.assign(text_.size(), font_.Color);
+    colors_.assign(text_.size(), Font().Color);
     Invalidate();
 }
 
@@ -48,7 +48,7 @@ std::vector<std::string> TRichEdit::Lines() const {
 
 std::vector<std::string> TRichEdit::WrappedLines() const {
     std::vector<std::string> lines;
-    for (const TTextLine& line : WrapText(font_, text_, std::max(1, Width() - 2 * Inset))) {
+    for (const TTextLine& line : WrapText(Font(), text_, std::max(1, Width() - 2 * Inset))) {
         lines.push_back(EncodeUtf8(text_.substr(line.Start, line.Shown)));
     }
     return lines;
@@ -68,7 +68,7 @@ void TRichEdit::SetRangeColor(std::size_t start, std::size_t length, TColor colo
 }
 
 TColor TRichEdit::ColorAt(std::size_t position) const {
-    return position < colors_.size() ? colors_[position] : font_.Color;
+    return position < colors_.size() ? colors_[position] : Font().Color;
 }
 
 std::vector<TColorRun> TRichEdit::ColorRuns() const {
@@ -82,20 +82,6 @@ std::vector<TColorRun> TRichEdit::ColorRuns() const {
     return runs;
 }
 
-void TRichEdit::SetFont(const TFont& font) {
-    if (font == font_)
-        return;
-    font_ = font;
-    Invalidate();
-}
-
-void TRichEdit::SetColor(TColor color) {
-    if (color == color_)
-        return;
-    color_ = color;
-    Invalidate();
-}
-
 void TRichEdit::SetTransparent(bool transparent) {
     if (transparent == transparent_)
         return;
@@ -105,15 +91,15 @@ void TRichEdit::SetTransparent(bool transparent) {
 
 void TRichEdit::Paint(TCanvas& canvas) {
     if (!transparent_) {
-        canvas.Brush.Color = ResolveColor(color_);
+        canvas.Brush.Color = ResolveColor(Color());
         canvas.FillRect(TRect{0, 0, Width(), Height()});
     }
     canvas.IntersectClipRect(TRect{0, 0, Width(), Height()});
     canvas.Brush.Style = TBrushStyle::Clear;
-    canvas.Font = font_;
-    const int lineHeight = std::max(1, TFontEngine::Instance().Metrics(font_).LineHeight());
+    canvas.Font = Font();
+    const int lineHeight = std::max(1, TFontEngine::Instance().Metrics(Font()).LineHeight());
     int y = Inset;
-    for (const TTextLine& line : WrapText(font_, text_, std::max(1, Width() - 2 * Inset))) {
+    for (const TTextLine& line : WrapText(Font(), text_, std::max(1, Width() - 2 * Inset))) {
         if (y >= Height())
             break;
         // Each run starts where the line's text before it ends, so the colours do not change
@@ -125,7 +111,7 @@ void TRichEdit::Paint(TCanvas& canvas) {
             while (runEnd < end && colors_[runEnd] == colors_[i])
                 ++runEnd;
             canvas.Font.Color = ResolveColor(colors_[i]);
-            canvas.TextOut(Inset + TextWidthOf(font_, text_, line.Start, i - line.Start), y,
+            canvas.TextOut(Inset + TextWidthOf(Font(), text_, line.Start, i - line.Start), y,
                            EncodeUtf8(text_.substr(i, runEnd - i)));
             i = runEnd;
         }

@@ -48,11 +48,7 @@ class TRichEdit : public TWinControl {
     // The text as runs of one colour, in order, covering it whole.
     std::vector<TColorRun> ColorRuns() const;
 
-    const TFont& Font() const { return font_; }
-    void SetFont(const TFont& font);
     // The ground behind the text; a transparent box leaves what lies below it.
-    TColor Color() const { return color_; }
-    void SetColor(TColor color);
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
 
@@ -66,7 +62,5 @@ class TRichEdit : public TWinControl {
     std::vector<TColor> colors_;  // one per character of text_
     std::size_t selStart_ = 0;
     std::size_t selLength_ = 0;
-    TFont font_;
-    TColor color_ = clWhite;
     bool transparent_ = false;
 };

@@ -47,15 +47,6 @@ std::string BoxOnTargetTileName(std::int32_t BoxStyle) {
     return "G" + std::to_string(1 + BoxStyle);
 }
 
-VisitClock CountVisitTick(TBoxPushVisit& Visit) {
-    --Visit.TicksLeft;
-    if (Visit.TicksLeft > 0) {
-        return VisitClock::Running;
-    }
-    Visit.TicksLeft = VisitTicks;
-    return VisitClock::Full;
-}
-
 void EndVisit(TBoxPushVisit& Visit, TRandomSource& Random) {
     Visit.LevelSlot = ToggleLevelSlot(Visit.LevelSlot);
     Visit.BoxStyle = DrawBoxStyle(Random);

@@ -1,4 +1,4 @@
-// What the box-pushing screen keeps between visits: level order and slot, ticks left, box style.
+// What the box-pushing screen keeps between visits: level order and slot, box style.
 #pragma once
 
 #include <array>
@@ -9,7 +9,6 @@
 
 namespace boxpush {
 
-constexpr std::int32_t VisitTicks = 20;
 constexpr std::int32_t BoxStyleCount = 8;
 
 // Level numbers 1 and 2 in playing order; entry n (1 or 2) is element n - 1.
@@ -18,12 +17,11 @@ using LevelOrderList = std::array<std::int32_t, 2>;
 struct TBoxPushVisit {
     LevelOrderList LevelOrder{1, 2};
     std::int32_t LevelSlot = 1;  // 1 or 2: the entry of LevelOrder played next and by RESET
-    std::int32_t TicksLeft = VisitTicks;
-    std::int32_t BoxStyle = 0;  // 0..7
+    std::int32_t BoxStyle = 0;   // 0..7
 
     bool operator==(const TBoxPushVisit& Other) const {
         return LevelOrder == Other.LevelOrder && LevelSlot == Other.LevelSlot &&
-               TicksLeft == Other.TicksLeft && BoxStyle == Other.BoxStyle;
+               BoxStyle == Other.BoxStyle;
     }
 };
 
@@ -34,16 +32,12 @@ std::int32_t ToggleLevelSlot(std::int32_t LevelSlot);
 std::int32_t LevelToPlay(const TBoxPushVisit& Visit);  // LevelOrder[LevelSlot]
 std::string LevelMapName(std::int32_t Level);          // "TES1", "TES2"
 
-std::int32_t WinBonus(std::int32_t TicksLeft);  // 50 + TicksLeft
+// A solved level: 50 and the ticks left of the visit's clock.
+std::int32_t WinBonus(std::int32_t TicksLeft);
 // A re-seed, then one of the eight styles.
 std::int32_t DrawBoxStyle(TRandomSource& Random);
 std::string BoxTileName(std::int32_t BoxStyle);          // "F5" .. "F12"
 std::string BoxOnTargetTileName(std::int32_t BoxStyle);  // "G1" .. "G8"
-
-enum class VisitClock { Running, Full };
-// One visit-timer tick: one tick fewer left. On the 20th the visit is over: TicksLeft goes back
-// to 20 and Full is returned (the screen resets its bar, stops the timer and ends the visit).
-VisitClock CountVisitTick(TBoxPushVisit& Visit);
 
 // The end of a visit, won or timed out: the other level next time, and a new box style.
 void EndVisit(TBoxPushVisit& Visit, TRandomSource& Random);

@@ -3,7 +3,6 @@
 
 #include <cstdio>
 
-#include "MatchState.h"
 #include "ScreenLayout.h"
 #include "TCanvas.h"
 #include "TResources.h"
@@ -20,7 +19,7 @@ boxpush::CellCode CellAt(const boxpush::TBoxPushGame& game, int col, int row) {
 
 }  // namespace
 
-TForm2::TForm2(TApplication& app, TMatchShell& shell) : TForm(app), Shell(shell) {}
+TForm2::TForm2(TApplication& app, TMatchShell& shell) : TGameScreen(app, shell, TGame::BoxPush) {}
 
 void TForm2::FormCreate() {
     // Layout on the stage, in the design's order.
@@ -67,8 +66,7 @@ void TForm2::FormCreate() {
 
     Timer1 = AddTimer(1000);
     Timer1->OnTimer = [this] { Timer1Timer(); };
-    Timer2 = AddTimer(3000);
-    Timer2->OnTimer = [this] { Timer2Timer(); };
+    Timer2 = AddVisitTimer();
 
     // The five fixed tiles, then the box pair of a freshly drawn style.
     const char* const fixedTiles[] = {"F0", "F1", "F2", nullptr, "F4", "F100", nullptr};
@@ -85,10 +83,7 @@ void TForm2::FormCreate() {
 }
 
 void TForm2::FormActivate() {
-    Visit.TicksLeft = boxpush::VisitTicks;
-    ProgressBar1->SetPosition(ProgressBar1->Min());
-    Shell.VisitStarted(TGame::BoxPush);
-    ShowScore();
+    BeginVisit();
     const int levelNumber = boxpush::LevelToPlay(Visit);
     ReportLoad(levelNumber, boxpush::StartVisit(Game, LevelMapText(levelNumber)));
     MirrorUndoButton();
@@ -96,6 +91,12 @@ void TForm2::FormActivate() {
     GiveGridFocus();
     Timer1->SetEnabled(true);
     Timer2->SetEnabled(true);
+}
+
+// The match clock runs on this screen too.
+void TForm2::StopTimers() {
+    Timer1->SetEnabled(false);
+    TGameScreen::StopTimers();
 }
 
 void TForm2::FormClose() {
@@ -106,11 +107,6 @@ void TForm2::FormClose() {
 
 void TForm2::acak() {
     Visit.LevelOrder = boxpush::acak(Shell.Random());
-}
-
-void TForm2::LEVEL(int levelNumber) {
-    ReportLoad(levelNumber, boxpush::LEVEL(Game, LevelMapText(levelNumber)));
-    dg->Invalidate();
 }
 
 std::string TForm2::LevelMapText(int levelNumber) {
@@ -170,25 +166,15 @@ void TForm2::RedrawCells(const boxpush::ChangedCells& cells) {
 }
 
 void TForm2::LevelSolved() {
-    Shell.AddToScore(boxpush::WinBonus(Visit.TicksLeft));
+    Shell.AddToScore(boxpush::WinBonus(VisitClock.TicksLeft()));
     ShowScore();
     EndVisit();
 }
 
-void TForm2::Timer2Timer() {
-    ProgressBar1->StepIt();
-    if (boxpush::CountVisitTick(Visit) == boxpush::VisitClock::Running)
-        return;
-    ProgressBar1->SetPosition(ProgressBar1->Min());
-    EndVisit();
-}
-
-// Won or timed out: the other level and a new box style next time, then the next game.
-void TForm2::EndVisit() {
+// Won or timed out: the other level and a new box style next time.
+void TForm2::VisitOver() {
     boxpush::EndVisit(Visit, Shell.Random());
     LoadBoxTiles();
-    Timer2->SetEnabled(false);
-    Shell.VisitEnded(TGame::BoxPush);
 }
 
 void TForm2::Button1Click() {
@@ -221,10 +207,6 @@ void TForm2::LoadBoxTiles() {
     LoadPictureResource(TileSet[3], boxpush::BoxTileName(Visit.BoxStyle));
     LoadPictureResource(TileSet[6], boxpush::BoxOnTargetTileName(Visit.BoxStyle));
     dg->Invalidate();
-}
-
-void TForm2::ShowScore() {
-    skor->SetCaption(ScoreText(Shell.Score()));
 }
 
 void TForm2::MirrorUndoButton() {

@@ -3,7 +3,6 @@
 
 #include <utility>
 
-#include "MatchState.h"
 #include "ScreenLayout.h"
 #include "SysColors.h"
 #include "TApplication.h"
@@ -12,12 +11,11 @@ TForm4* Form4 = nullptr;
 
 namespace {
 
-constexpr int RightButtonPress = 516;
 constexpr TColor HintGreen = RGB(0, 128, 0);
 
 }  // namespace
 
-TForm4::TForm4(TApplication& app, TMatchShell& shell) : TForm(app), Shell(shell) {}
+TForm4::TForm4(TApplication& app, TMatchShell& shell) : TGameScreen(app, shell, TGame::Typing) {}
 
 void TForm4::FormCreate() {
     Image1 = AddStageImage(*this, "Form4", RGB(214, 236, 255));
@@ -33,7 +31,6 @@ void TForm4::FormCreate() {
     Memo1->Name = "Memo1";
     Memo1->SetFont(boxFont);
     Memo1->SetBounds(0, 0, 710, 113);
-    Memo1->TabOrder = 0;
     Memo1->OnKeyDown = [this](TControl*, int& key, TShiftState shift) { Memo1KeyDown(key, shift); };
 
     const TFont clockFont = MakeFont("Arial Black", -48, GetSysColor(COLOR_WINDOWTEXT));
@@ -65,8 +62,7 @@ void TForm4::FormCreate() {
     PlaceOnStage(*Label2, *Image1, 115, 57);
     PlaceOnStage(*ProgressBar1, *Image1, 350, 50);
 
-    Timer1 = AddTimer(3000);
-    Timer1->OnTimer = [this] { Timer1Timer(); };
+    Timer1 = AddVisitTimer();
 
     // The filter serves the whole application from now on, the menu included; one installed
     // before it keeps getting what this one lets through.
@@ -82,8 +78,7 @@ void TForm4::FormCreate() {
 }
 
 void TForm4::FormActivate() {
-    Shell.VisitStarted(TGame::Typing);
-    ShowScore();
+    BeginVisit();
     Label1->SetCaption("");
     Label2->SetCaption("");
     RichEdit1->Clear();
@@ -92,7 +87,6 @@ void TForm4::FormActivate() {
     Memo1->Clear();
     Memo1->SetFocus();
     Memo1->SetMaxLength(typing::AnswerCharacterLimit);
-    ProgressBar1->SetPosition(ProgressBar1->Min());
     Timer1->SetEnabled(true);
 }
 
@@ -119,22 +113,17 @@ void TForm4::Memo1KeyDown(int& key, TShiftState shift) {
     ShowPuzzle();
 }
 
-void TForm4::Timer1Timer() {
-    ProgressBar1->StepIt();
-    if (ProgressBar1->Position() != ProgressBar1->Max())
-        return;
-    ProgressBar1->SetPosition(ProgressBar1->Min());
-    Timer1->SetEnabled(false);
-    Shell.AddToScore(PartialCredit());
-    Shell.VisitEnded(TGame::Typing);
+// The answer as far as it is typed earns its partial credit.
+void TForm4::VisitOver() {
+    Shell.AddToScore(CreditAtMatchEnd());
 }
 
-int TForm4::PartialCredit() const {
+std::int32_t TForm4::CreditAtMatchEnd() const {
     return typing::PartialCredit(Memo1->Text(), Game.Puzzle.CurrentSentence);
 }
 
 void TForm4::ApplicationEvents1Message(TMessage& message, bool& handled) {
-    if (message.Msg == RightButtonPress)
+    if (message.Msg == WM_RBUTTONDOWN)
         handled = true;
 }
 
@@ -150,8 +139,4 @@ void TForm4::ShowPuzzle() {
         RichEdit1->SetSelLength(range.Length);
         RichEdit1->SetSelColor(Red);
     }
-}
-
-void TForm4::ShowScore() {
-    skor->SetCaption(ScoreText(Shell.Score()));
 }

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "MatchState.h"
 #include "ScreenLayout.h"
 #include "SysColors.h"
 #include "TApplication.h"
@@ -26,6 +25,9 @@ constexpr int UpperRowTop = 475;
 constexpr int LowerRowTop = 517;
 constexpr int WrongMarkTop = 140;
 constexpr int PatternLeft = 16;
+// The pattern's rows on the stage: the top of the highest one, and the step down to the next.
+constexpr int PatternRowTop = 285;
+constexpr int PatternRowStep = 30;
 
 std::string LetterLabelName(char letter) {
     // I, J and S would clash with other names in the design, so they carry an "a".
@@ -61,7 +63,7 @@ const char* PatternFontProblem(const std::string& path) {
 
 }  // namespace
 
-TForm3::TForm3(TApplication& app, TMatchShell& shell) : TForm(app), Shell(shell) {}
+TForm3::TForm3(TApplication& app, TMatchShell& shell) : TGameScreen(app, shell, TGame::WordGuess) {}
 
 std::string TForm3::PatternFontPath() {
     std::error_code error;
@@ -183,20 +185,17 @@ void TForm3::FormCreate() {
         ListBox3->Items.push_back(entry.Description);
     }
 
-    Timer1 = AddTimer(3000);
-    Timer1->OnTimer = [this] { Timer1Timer(); };
+    Timer1 = AddVisitTimer();
 
     // acak; the pointer starts at 1.
     Game = wordguess::CreateWordGuess(Shell.Random());
 }
 
 void TForm3::FormActivate() {
-    Shell.VisitStarted(TGame::WordGuess);
-    ShowScore();
+    BeginVisit();
     ClearQuestionArea();
     ShowQuestion(wordguess::StartVisit(Game));
     MoveInputTo(Edit1, Edit2);
-    ProgressBar1->SetPosition(ProgressBar1->Min());
     Timer1->SetEnabled(true);
 }
 
@@ -230,22 +229,18 @@ void TForm3::FreeButton1Click() {
     ShowQuestion(wordguess::NextQuestion(Game));
 }
 
-void TForm3::Timer1Timer() {
-    ProgressBar1->StepIt();
-    if (ProgressBar1->Position() < ProgressBar1->Max())
-        return;
-    ProgressBar1->SetPosition(ProgressBar1->Min());
-    Timer1->SetEnabled(false);
+// No more input; the next visit opens with the following question.
+void TForm3::VisitOver() {
     Edit1->SetEnabled(false);
     Edit2->SetEnabled(false);
     wordguess::EndVisit(Game);
-    Shell.VisitEnded(TGame::WordGuess);
 }
 
 void TForm3::ShowQuestion(const wordguess::QuestionView& view) {
     Label2->SetCaption(view.Category);
     Label1->SetCaption(view.Pattern);
-    Label1->SetBounds(Image1->Left() + PatternLeft, Image1->Top() + view.PatternTop,
+    Label1->SetBounds(Image1->Left() + PatternLeft,
+                      Image1->Top() + PatternRowTop + PatternRowStep * view.PatternRow,
                       Label1->Width(), Label1->Height());
 }
 
@@ -285,10 +280,6 @@ void TForm3::MoveInputTo(TEdit* active, TEdit* inactive) {
     inactive->SetEnabled(false);
     active->SetEnabled(true);
     active->SetFocus();
-}
-
-void TForm3::ShowScore() {
-    skor->SetCaption(ScoreText(Shell.Score()));
 }
 
 void TForm3::ShowAllLetters() {

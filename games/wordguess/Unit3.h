@@ -4,18 +4,17 @@
 #include <array>
 #include <string>
 
-#include "MatchShell.h"
+#include "GameScreen.h"
 #include "TEdit.h"
 #include "TForm.h"
 #include "TFreeButton.h"
 #include "TImage.h"
 #include "TLabel.h"
 #include "TListBox.h"
-#include "TProgressBar.h"
 #include "TTimer.h"
 #include "WordGuessModel.h"
 
-class TForm3 : public TForm {
+class TForm3 : public TGameScreen {
   public:
     TForm3(TApplication& app, TMatchShell& shell);
 
@@ -25,16 +24,12 @@ class TForm3 : public TForm {
     void Edit1KeyDown(int& key, TShiftState shift);
     void Edit2KeyDown(int& key, TShiftState shift);
     void FreeButton1Click();
-    void Timer1Timer();
 
     // The file registered for the pattern face: the working directory plus /int/Model.TTF,
     // else Model.TTF in the installed game's data folder.
     static std::string PatternFontPath();
 
     TImage* Image1 = nullptr;
-    TLabel* waktu = nullptr;
-    TLabel* skor = nullptr;
-    TProgressBar* ProgressBar1 = nullptr;
     TFreeButton* FreeButton1 = nullptr;  // the next-question button
     TImage* Image2 = nullptr;            // placeholder or reward picture
     TImage* Image3 = nullptr;            // hidden: holds the placeholder
@@ -55,16 +50,15 @@ class TForm3 : public TForm {
     static constexpr TColor Red = 255;  // the wrong marks
 
   private:
+    void VisitOver() override;
     void ShowQuestion(const wordguess::QuestionView& view);
     void ShowOutcome(const wordguess::GuessOutcome& outcome);
     // The letters on screen, the wrong marks and the pictures, for a fresh question.
     void ClearQuestionArea();
     void MoveInputTo(TEdit* active, TEdit* inactive);
-    void ShowScore();
     void ShowAllLetters();  // the labels' half of awal
     void hapushuruf();
 
-    TMatchShell& Shell;
     std::string patternFont_;  // the file registered for the pattern face
 };
 

@@ -104,14 +104,14 @@ std::string MakePattern(const std::string& Answer) {
     return Pattern;
 }
 
-int PatternTopOffset(std::size_t Characters) {
+int PatternRowFor(std::size_t Characters) {
     if (Characters > 20) {
-        return 285;
+        return 0;
     }
     if (Characters > 13) {
-        return 315;
+        return 1;
     }
-    return 345;
+    return 2;
 }
 
 void awal(TWordGuessGame& Game) {
@@ -129,7 +129,7 @@ QuestionView buatsoal(TWordGuessGame& Game) {
     Game.CurrentAnswer = Entry.Answer;
     Game.Pattern = MakePattern(Entry.Answer);
     return QuestionView{Entry.Category, Game.Pattern,
-                        PatternTopOffset(CharacterCount(Game.Pattern))};  // characters, not bytes
+                        PatternRowFor(CharacterCount(Game.Pattern))};  // characters, not bytes
 }
 
 QuestionView StartVisit(TWordGuessGame& Game) {

@@ -40,7 +40,7 @@ struct TWordGuessGame {
 struct QuestionView {
     std::string Category;  // for the category label
     std::string Pattern;   // for the pattern label
-    int PatternTop = 0;    // the pattern label's top, counted from the stage top
+    int PatternRow = 0;    // where the pattern starts: 0 highest, 2 lowest
 };
 
 enum class GuessResult {
@@ -88,8 +88,9 @@ int CurrentEntry(const TWordGuessGame& Game);
 // letter keys, so it is shown from the start and never blocks a solution.
 std::string MakePattern(const std::string& Answer);
 
-// The pattern label's top, from the stage top, by the pattern's length in characters.
-int PatternTopOffset(std::size_t Characters);
+// A longer pattern starts higher, so that a wrapped one stays clear of the letters below: row 0
+// for more than 20 characters, row 1 for 14 to 20, row 2 for up to 13. The screen places the rows.
+int PatternRowFor(std::size_t Characters);
 
 // Makes every letter guessable again and clears QuestionFinished (the screen shows all 26 labels).
 void awal(TWordGuessGame& Game);

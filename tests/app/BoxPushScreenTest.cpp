@@ -86,7 +86,7 @@ TEST(BoxPushScreen, TheTwentiethTickScoresNothingAndTheNextVisitPlaysTheOtherLev
     run.drive.Advance(19 * 3000);
     EXPECT_EQ(VisibleForm(), Form2);
     EXPECT_EQ(Form2->ProgressBar1->Position(), 19);
-    EXPECT_EQ(Form2->Visit.TicksLeft, 1);
+    EXPECT_EQ(Form2->VisitClock.TicksLeft(), 1);
     run.drive.Advance(3000);
     EXPECT_EQ(VisibleForm(), Form3);
     EXPECT_EQ(MatchState.MatchScore, 0);
@@ -109,7 +109,7 @@ TEST(BoxPushScreen, ResetRestartsTheLevelButKeepsTheBarAndTheFallingBonus) {
     EXPECT_EQ(Form2->Game.Board, start.Board);
     EXPECT_FALSE(Form2->Button3->Enabled());
     EXPECT_EQ(Form2->ProgressBar1->Position(), 3);
-    EXPECT_EQ(Form2->Visit.TicksLeft, 17);
+    EXPECT_EQ(Form2->VisitClock.TicksLeft(), 17);
     ExpectScreenMatchesBoard(run.drive.Screen(), "after RESET");
     // The arrows work at once, without a click on the board.
     run.drive.Key(VK_RIGHT);

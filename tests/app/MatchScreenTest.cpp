@@ -223,7 +223,7 @@ TEST(Match, FollowsTheDisplayWhenItChangesMidMatch) {
         EXPECT_EQ(Form2->ActiveControl(), focused) << name;
         const TRect reset = run.app.Device().Map(Form2->Button1->BoundsRect());
         run.drive.MoveMouse((reset.Left + reset.Right) / 2, (reset.Top + reset.Bottom) / 2);
-        EXPECT_EQ(Form2->Hovered(), Form2->Button1) << name << ": the pointer missed RESET";
+        EXPECT_TRUE(Form2->Button1->Hovered()) << name << ": the pointer missed RESET";
     }
     // On the typing screen the typed answer and the focus stay, and the clock goes on.
     run.drive.Advance(120 * 1000);

@@ -1,17 +1,54 @@
-# Fails when a game screen, or the kit below the screens, includes a screen's header (other than
-# its own) or the shell's: the screens meet only through app/MatchShell.h, so that each builds on
-# the shared kit alone.
-file(GLOB screen_files ${ROOT}/games/*/Unit*.h ${ROOT}/games/*/Unit*.cpp ${ROOT}/app/MatchShell.h
-     ${ROOT}/app/MatchState.* ${ROOT}/app/ScreenLayout.* ${ROOT}/app/Stage.h)
+# Fails when an include goes against the folder graph, app -> games -> screenkit -> controls ->
+# toolkit -> common: a folder includes only its own headers and those of the folders below it, and
+# a game never includes another game's headers. It also fails when a game screen includes a
+# screen's header other than its own, or the shell's: the screens meet only through
+# screenkit/MatchShell.h, so that each builds on the shared kit alone.
+set(layers common toolkit controls screenkit games app)
+set(sources "")
+foreach(layer IN LISTS layers)
+  file(GLOB_RECURSE files ${ROOT}/${layer}/*.h ${ROOT}/${layer}/*.cpp)
+  list(APPEND sources ${files})
+endforeach()
+
+# The folder of a file: its layer, and for the games the game's own folder.
+function(folder_of path out_rank out_folder)
+  file(RELATIVE_PATH relative ${ROOT} ${path})
+  string(REGEX MATCH "^[^/]+" top "${relative}")
+  list(FIND layers "${top}" rank)
+  set(folder ${top})
+  if(top STREQUAL "games")
+    string(REGEX MATCH "^games/[^/]+" folder "${relative}")
+  endif()
+  set(${out_rank} ${rank} PARENT_SCOPE)
+  set(${out_folder} ${folder} PARENT_SCOPE)
+endfunction()
+
+foreach(path IN LISTS sources)
+  get_filename_component(name ${path} NAME)
+  if(name MATCHES "\\.h$")
+    set(header_${name} ${path})
+  endif()
+endforeach()
+
 set(faults "")
-foreach(path IN LISTS screen_files)
+foreach(path IN LISTS sources)
+  folder_of(${path} rank folder)
   get_filename_component(own ${path} NAME_WE)
   file(STRINGS ${path} includes REGEX "^#include \"")
   foreach(line IN LISTS includes)
     string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" header "${line}")
-    get_filename_component(name ${header} NAME_WE)
-    if((name MATCHES "^Unit[0-9]+$" AND NOT name STREQUAL own) OR name MATCHES "^(MatchRunner|Screens)$")
-      list(APPEND faults "${path} includes ${header}")
+    get_filename_component(name ${header} NAME)
+    get_filename_component(stem ${header} NAME_WE)
+    if(folder MATCHES "^games/" AND ((stem MATCHES "^Unit[0-9]+$" AND NOT stem STREQUAL own)
+                                     OR stem MATCHES "^(MatchRunner|Screens)$"))
+      list(APPEND faults "${path} includes the screen header ${header}")
+    endif()
+    if(NOT DEFINED header_${name})
+      continue()  # a system or generated header
+    endif()
+    folder_of(${header_${name}} header_rank header_folder)
+    if(header_rank GREATER rank OR (header_rank EQUAL rank AND NOT header_folder STREQUAL folder))
+      list(APPEND faults "${path} (${folder}) includes ${header} (${header_folder})")
     endif()
   endforeach()
 endforeach()

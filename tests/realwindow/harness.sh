@@ -51,7 +51,7 @@ rw_launch() {
 
 # Where the game puts the stage on a display of W x H: drawn at the largest scale in quarters
 # (RW_Q, 4 is 1:1, never below 2) at which 800 x 600 fits, with the display's middle logical pixel
-# on its middle pixel. The same arithmetic as app/Stage.h and toolkit/TDeviceTransform.h.
+# on its middle pixel. The same arithmetic as screenkit/Stage.h and toolkit/TDeviceTransform.h.
 rw_stage_setup() {
     local w=$1 h=$2
     rw_stage_scale "$w" "$h"

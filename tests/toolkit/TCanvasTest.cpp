@@ -238,7 +238,7 @@ TEST(CanvasClip, EveryPrimitiveStaysInsideTheClip) {
     }
 }
 
-TEST(CanvasClip, ClipFollowsBitmapAndGuardRestores) {
+TEST(CanvasClip, ClipFollowsBitmapAndGuardRestoresTheWholeState) {
     TBitmap bitmap(4, 4, Back);
     TCanvas canvas(bitmap);
     EXPECT_EQ(canvas.ClipRect(), (TRect{0, 0, 4, 4}));
@@ -251,9 +251,19 @@ TEST(CanvasClip, ClipFollowsBitmapAndGuardRestores) {
         canvas.SetOrigin(TPoint{2, 2});
         canvas.IntersectClipRect(TRect{0, 0, 1, 1});
         EXPECT_EQ(canvas.ClipRect(), (TRect{2, 2, 3, 3}));
+        canvas.Pen = TPen{BrushColor, 3};
+        canvas.Brush = TBrush{BrushColor, TBrushStyle::Clear};
+        canvas.Font.Height = -40;
+        canvas.MoveTo(1, 1);
     }
     EXPECT_EQ(canvas.Origin(), (TPoint{0, 0}));
     EXPECT_EQ(canvas.ClipRect(), (TRect{0, 1, 6, 5}));
+    // A line after the block starts at the pen position of before, in the pen of before.
+    canvas.LineTo(0, 3);
+    EXPECT_EQ(bitmap.Pixel(0, 1), clBlack);
+    EXPECT_EQ(bitmap.Pixel(1, 1), Back) << "the block's pen or its position leaked out";
+    EXPECT_EQ(canvas.Brush.Style, TBrushStyle::Solid);
+    EXPECT_TRUE(canvas.Font == TFont());
 }
 
 TEST(CanvasDraw, KeyedPictureLeavesItsKeyColourOut) {

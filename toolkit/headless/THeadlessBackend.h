@@ -29,7 +29,6 @@ class THeadlessBackend : public TBackend {
     // The display takes another size, as a resolution change or a projector would make it; the
     // application hears of it with the next event it takes.
     void SetDisplaySize(TSize display);
-    std::size_t QueuedEvents() const { return events_.size(); }
 
     // What a viewer would see: only the rectangles named in each Present are copied.
     const TBitmap& Screen() const { return screen_; }

@@ -37,15 +37,9 @@ TEST(LevelOrder, TheSlotAlternatesSoVisitsAlternateLevels) {
     EXPECT_EQ(LevelMapName(2), "TES2");
 }
 
-TEST(VisitClock, TheTwentiethTickEndsTheVisitAndTheBonusFalls) {
-    TBoxPushVisit Visit;
-    EXPECT_EQ(WinBonus(Visit.TicksLeft), 70);
-    for (int Tick = 1; Tick < 20; ++Tick) {
-        ASSERT_EQ(CountVisitTick(Visit), VisitClock::Running) << Tick;
-    }
-    EXPECT_EQ(WinBonus(Visit.TicksLeft), 51);
-    EXPECT_EQ(CountVisitTick(Visit), VisitClock::Full);
-    EXPECT_EQ(Visit.TicksLeft, 20);
+TEST(WinBonus, FallsWithTheTicksOfTheVisit) {
+    EXPECT_EQ(WinBonus(20), 70);
+    EXPECT_EQ(WinBonus(1), 51);
 }
 
 TEST(BoxStyle, DrawsEveryStyleAndPairsTheTilesOfOneItem) {

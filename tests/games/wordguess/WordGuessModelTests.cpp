@@ -44,25 +44,25 @@ TEST(WordGuessPattern, HidesLettersAndPlacesByLength) {
     struct Case {
         std::string Answer;
         std::string Pattern;
-        int Top;
+        int Row;
     };
     const std::vector<Case> Cases = {
-        {"TELINGA", "-------", 345},
-        {"PESAWAT TERBANG", "------- -------", 315},
-        {"KORVIANA TAMBELOR PUTRI", "-------- -------- -----", 285},
-        {"ABCDEFGHIJKLM", "-------------", 345},                  // 13
-        {"ABCDEFG ABCDEF", "------- ------", 315},                // 14
-        {"ABCDEFGHIJ ABCDEFGHI", "---------- ---------", 315},    // 20
-        {"ABCDEFGHIJ ABCDEFGHIJ", "---------- ----------", 285},  // 21
-        {"JALAN-2 KAFE", "------2 ----", 345},
-        {"KAF\xC3\x89 ABCDEFGH", "---\xC3\x89 --------", 345},  // 13 characters, 14 bytes
-        {"Ibu KOTA", "-bu ----", 345},
+        {"TELINGA", "-------", 2},
+        {"PESAWAT TERBANG", "------- -------", 1},
+        {"KORVIANA TAMBELOR PUTRI", "-------- -------- -----", 0},
+        {"ABCDEFGHIJKLM", "-------------", 2},                  // 13
+        {"ABCDEFG ABCDEF", "------- ------", 1},                // 14
+        {"ABCDEFGHIJ ABCDEFGHI", "---------- ---------", 1},    // 20
+        {"ABCDEFGHIJ ABCDEFGHIJ", "---------- ----------", 0},  // 21
+        {"JALAN-2 KAFE", "------2 ----", 2},
+        {"KAF\xC3\x89 ABCDEFGH", "---\xC3\x89 --------", 2},  // 13 characters, 14 bytes
+        {"Ibu KOTA", "-bu ----", 2},
     };
     for (const Case& Each : Cases) {
         TWordGuessGame Game = GameWithOrder(BankOfAnswers({Each.Answer, "B", "C", "D", "E"}));
         const QuestionView View = StartVisit(Game);
         EXPECT_EQ(View.Pattern, Each.Pattern) << Each.Answer;
-        EXPECT_EQ(View.PatternTop, Each.Top) << Each.Answer;
+        EXPECT_EQ(View.PatternRow, Each.Row) << Each.Answer;
         EXPECT_EQ(View.Category, "KATEGORI");
     }
 }

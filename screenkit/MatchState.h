@@ -19,6 +19,24 @@ inline const char* const GameTagBoxPush = "sokoban";
 inline const char* const GameTagWordGuess = "hangman";
 inline const char* const GameTagTyping = "ketik";
 
+// A visit lasts twenty ticks of its screen's three-second visit timer.
+constexpr std::int32_t VisitTicks = 20;
+
+enum class TVisitTick { Running, Full };
+
+// The ticks of the visit on screen, counted by its screen's visit timer and mirrored on its bar.
+class TVisitClock {
+  public:
+    // One tick more; Full on the twentieth (the clock stays full until it is reset).
+    TVisitTick Step();
+    void Reset() { ticks_ = 0; }
+    std::int32_t Ticks() const { return ticks_; }
+    std::int32_t TicksLeft() const { return VisitTicks - ticks_; }
+
+  private:
+    std::int32_t ticks_ = 0;
+};
+
 enum class TClockOutcome { Running, MatchOver };
 
 // One second of the match clock: counts down, never below 0:00; MatchOver on the tick that

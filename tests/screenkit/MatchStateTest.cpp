@@ -32,6 +32,20 @@ TEST(MatchClock, CountsDownFiveMinutesAndStopsAtZero) {
     EXPECT_EQ(ClockText(state.ClockMinutes, state.ClockSeconds), "0:00");
 }
 
+TEST(VisitClock, TheTwentiethTickIsFullAndResetStartsAgain) {
+    TVisitClock clock;
+    EXPECT_EQ(clock.TicksLeft(), 20);
+    for (int tick = 1; tick < 20; ++tick)
+        ASSERT_EQ(clock.Step(), TVisitTick::Running) << tick;
+    EXPECT_EQ(clock.TicksLeft(), 1);
+    EXPECT_EQ(clock.Step(), TVisitTick::Full);
+    EXPECT_EQ(clock.Step(), TVisitTick::Full) << "a full clock stays full";
+    EXPECT_EQ(clock.Ticks(), 20);
+    clock.Reset();
+    EXPECT_EQ(clock.Ticks(), 0);
+    EXPECT_EQ(clock.Step(), TVisitTick::Running);
+}
+
 TEST(MatchClock, ScoreTextKeepsTheMinusSign) {
     EXPECT_EQ(ScoreText(0), "0");
     EXPECT_EQ(ScoreText(-21), "-21");

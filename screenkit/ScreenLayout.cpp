@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "MatchState.h"
 #include "Stage.h"
 #include "TApplication.h"
 #include "TForm.h"
@@ -59,7 +60,7 @@ TLabel* AddCentredLabel(TForm& form, const std::string& caption, const TFont& fo
 TProgressBar* AddVisitBar(TForm& form, int width, int height) {
     TProgressBar* bar = form.Add<TProgressBar>();
     bar->Name = "ProgressBar1";
-    bar->SetRange(0, 20);
+    bar->SetRange(0, VisitTicks);
     bar->SetStep(1);
     bar->SetPosition(0);
     bar->SetBounds(0, 0, width, height);

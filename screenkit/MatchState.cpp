@@ -3,6 +3,12 @@
 
 TMatchState MatchState;
 
+TVisitTick TVisitClock::Step() {
+    if (ticks_ < VisitTicks)
+        ++ticks_;
+    return ticks_ == VisitTicks ? TVisitTick::Full : TVisitTick::Running;
+}
+
 TClockOutcome TickMatchClock(TMatchState& state) {
     if (state.ClockSeconds > 0) {
         --state.ClockSeconds;

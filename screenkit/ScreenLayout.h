@@ -27,7 +27,7 @@ TLabel* AddLabel(TForm& form, const std::string& caption, const TFont& font);
 // for it is drawn smaller, so a long score keeps its sign and every digit.
 TLabel* AddCentredLabel(TForm& form, const std::string& caption, const TFont& font, int width,
                         int height);
-// The bar of a visit: 0 to 20 in steps of 1.
+// The bar of a visit: one step for each tick of the visit clock.
 TProgressBar* AddVisitBar(TForm& form, int width, int height);
 
 // An owner-drawn button of the menu and the final screen, on the menu's light ground colour.
