@@ -1,10 +1,9 @@
 // The program's entry: opens the window, creates the five screens and runs the one match.
-#include <malloc.h>
-
 #include <cstdio>
 #include <memory>
 #include <string>
 
+#include "Platform.h"
 #include "Screens.h"
 #include "Stage.h"
 #include "TApplication.h"
@@ -12,17 +11,11 @@
 #include "sdl/TSdlBackend.h"
 
 int main() {
-#ifdef __GLIBC__
-    // Pictures of a screen are made when it is shown and freed when it is hidden. glibc would
-    // raise its threshold for mappings to the largest block freed so far and take later pictures
-    // from the heap, where the freed ones stay resident; with a fixed threshold every picture has
-    // its own mapping, given back to the system when it is freed.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
-#endif
+    PreparePlatformProcess();
     std::string error;
     std::unique_ptr<TSdlBackend> backend = TSdlBackend::Create(&error);
     if (!backend) {
-        std::fprintf(stderr, "tevra: %s\n", error.c_str());
+        ReportStartFailure(error);
         return 1;
     }
     InstallTevraResources();

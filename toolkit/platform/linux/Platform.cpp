@@ -1,0 +1,48 @@
+// The Linux process: glibc's allocator, /proc for the executable, madvise for resident pages.
+#include "Platform.h"
+
+#include <malloc.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <system_error>
+
+void PreparePlatformProcess() {
+#ifdef __GLIBC__
+    // Pictures of a screen are made when it is shown and freed when it is hidden. glibc would
+    // raise its threshold for mappings to the largest block freed so far and take later pictures
+    // from the heap, where the freed ones stay resident; with a fixed threshold every picture has
+    // its own mapping, given back to the system when it is freed.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
+}
+
+std::filesystem::path ExecutablePath() {
+    std::error_code error;
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::path() : program;
+}
+
+void ReleaseReadOnlyPages(const void* first, const void* last) {
+#ifdef MADV_PAGEOUT
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    if (pageSize <= 0)
+        return;
+    const auto page = static_cast<std::uintptr_t>(pageSize);
+    // Only whole pages inside the range; what lies around it stays.
+    const std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(first) + page - 1) / page * page;
+    const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(last) / page * page;
+    // Advice only: a kernel without it, or pages it keeps, change nothing the game relies on.
+    if (end > begin)
+        (void)::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_PAGEOUT);
+#else
+    (void)first;
+    (void)last;
+#endif
+}
+
+void ReportStartFailure(const std::string& message) {
+    std::fprintf(stderr, "tevra: %s\n", message.c_str());
+}
