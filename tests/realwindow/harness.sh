@@ -11,10 +11,10 @@ rw_fail() {
 }
 
 # Starts Xvfb (colour depth 24 unless a third argument says otherwise) on the first free display
-# number from 90 on and exports DISPLAY.
+# number from RW_DISPLAY_FROM (90) on and exports DISPLAY.
 rw_start_display() {
     local w=$1 h=$2 depth=${3:-24} n
-    for n in $(seq 90 120); do
+    for n in $(seq "${RW_DISPLAY_FROM:-90}" $((${RW_DISPLAY_FROM:-90} + 30))); do
         [ -e "/tmp/.X$n-lock" ] || break
     done
     Xvfb ":$n" -screen 0 "${w}x${h}x${depth}" -nolisten tcp -noreset >"$RW_DIR/xvfb.log" 2>&1 &
