@@ -10,7 +10,6 @@
 
 #include "TCanvas.h"
 #include "TFontEngine.h"
-#include "TevraResources.h"
 
 namespace {
 
@@ -33,8 +32,6 @@ bool LatoInstalled() {
 class FontEngineTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        // The faces the Windows game carries inside it are among these.
-        InstallTevraResources();
         std::ifstream in(TEVRA_FONT_CONF);
         const std::string xml((std::istreambuf_iterator<char>(in)),
                               std::istreambuf_iterator<char>());
