@@ -4,7 +4,8 @@
 #    1920x1080, and the time from start to the window;
 #  - at 1024x768, started from an empty folder (the .exe alone, as from a USB stick): START, keys
 #    in each of the three games (waiting out the two 60-second visits before the typing game), and
-#    Alt+F4 ending it with exit code 0.
+#    Alt+F4 ending it with exit code 0;
+#  - a failed start shown in a message box as well as on stderr, with exit code 1.
 # Usage: realwindow_test.sh TEVRA.EXE LINUX_GAME. The screenshots stay in $TEVRA_WINE_SHOTS
 # (default: wine-shots beside the .exe). Wine's prefix: $TEVRA_WINEPREFIX (scripts/lib/windows.sh
 # makes it). One prefix serves one display at a time, so the displays here come one after another
@@ -28,25 +29,9 @@ trap 'rw_stop_all; wine_stop' EXIT
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v wine >/dev/null ||
     { echo "SKIP: no Xvfb or Wine"; exit 77; }
 
-# Starts the Windows game from the folder given and waits up to 60 s for its window (found by
-# title: the process Wine shows the window for is not the one started here). RW_LAUNCH_MS says
-# how long it took.
+# Starts the Windows game from the folder given and waits up to 60 s for its window.
 wine_launch() {
-    local folder=$1 start end i
-    start=$(date +%s%N)
-    (cd "$folder" && exec "$wine_run" "$exe") >"$RW_DIR/app.log" 2>&1 &
-    RW_APP_PID=$! RW_WID=""
-    for i in $(seq 600); do
-        kill -0 "$RW_APP_PID" 2>/dev/null || rw_fail "the Windows game exited before showing a window"
-        RW_WID=$(timeout 5 xdotool search --onlyvisible --name '^Tevra Kelas 4$' 2>/dev/null | tail -1)
-        [ -n "$RW_WID" ] && break
-        sleep 0.1
-    done
-    [ -n "$RW_WID" ] || rw_fail "no window of the Windows game appeared"
-    end=$(date +%s%N)
-    # No window manager: keys reach the window only once it has the focus.
-    timeout 5 xdotool windowfocus "$RW_WID" 2>/dev/null
-    RW_LAUNCH_MS=$(((end - start) / 1000000))
+    RW_WINDOW_NAME='^Tevra Kelas 4$' RW_LAUNCH_SECONDS=60 rw_launch env -C "$1" "$wine_run" "$exe"
 }
 
 # Waits up to 15 s for a screenshot that is drawn (not all black) and stops changing: the first
@@ -74,6 +59,18 @@ changed() {
     convert "$1" -crop "$geometry" +repage "$RW_DIR/before.png"
     convert "$2" -crop "$geometry" +repage "$RW_DIR/after.png"
     compare -metric AE "$RW_DIR/before.png" "$RW_DIR/after.png" null: 2>&1
+}
+
+# Shoots the screen as NAME.png, sends input (the command from the sixth argument on), shoots it
+# as NAME-keys.png and fails unless the stage rectangle (left top width height) changed.
+input_changes() {
+    local name=$1
+    sleep 1.5  # the screen has come up; its clock runs, so there is no settling
+    rw_shot "$shots/$name.png"
+    "${@:6}"
+    rw_shot "$shots/$name-keys.png"
+    [ "$(changed "$shots/$name.png" "$shots/$name-keys.png" "$2" "$3" "$4" "$5")" -gt 0 ] ||
+        rw_fail "$name: '${*:6}' changed nothing on the screen"
 }
 
 alt_f4() {
@@ -107,36 +104,36 @@ wine_launch "$empty"
 settled_shot "$shots/round-menu.png"
 rw_click $(rw_stage_xy 605 175)  # START
 started=$SECONDS
-sleep 1.5; rw_shot "$shots/boxpush.png"  # the clock runs: no settling
+input_changes boxpush 30 60 500 420 rw_key Left Left Up  # the board: the figure moved
 [ "$(changed "$shots/round-menu.png" "$shots/boxpush.png" 0 0 800 600)" -gt 10000 ] ||
     rw_fail "START did not show the box-pushing screen"
-rw_key Left Left Up
-rw_shot "$shots/boxpush-keys.png"
-# The board: the figure moved.
-[ "$(changed "$shots/boxpush.png" "$shots/boxpush-keys.png" 30 60 500 420)" -gt 0 ] ||
-    rw_fail "the arrow keys changed nothing on the board"
 echo "box pushing: the arrow keys move the figure"
 
 sleep $((63 - (SECONDS - started)))
-sleep 1.5; rw_shot "$shots/wordguess.png"  # the clock runs: no settling
-rw_key a e i
-rw_shot "$shots/wordguess-keys.png"
-# The letter rows: guessed letters change their labels.
-[ "$(changed "$shots/wordguess.png" "$shots/wordguess-keys.png" 40 470 740 100)" -gt 0 ] ||
-    rw_fail "letter keys changed nothing in the word game"
+input_changes wordguess 40 470 740 100 rw_key a e i  # the letter rows: guessed letters
 echo "word guessing: the letter keys guess"
 
 sleep $((126 - (SECONDS - started)))
-sleep 1.5; rw_shot "$shots/typing.png"  # the clock runs: no settling
-rw_type "Kulit"
-rw_shot "$shots/typing-keys.png"
-[ "$(changed "$shots/typing.png" "$shots/typing-keys.png" 0 200 800 400)" -gt 0 ] ||
-    rw_fail "typing changed nothing in the typing game"
+input_changes typing 0 200 800 400 rw_type "Kulit"  # the answer box
 echo "typing: the typed text shows"
 
 alt_f4
 status=$?
 [ "$status" -eq 0 ] || rw_fail "after a round, Alt+F4 gave exit status $status"
+echo "Alt+F4: exit status 0"
+
+# A start-up failure (here SDL's dummy video driver, which has no display) is told on stderr and
+# in a message box, which Return closes; the exit code is 1.
+RW_WINDOW_NAME='^Tevra Kelas 4$' RW_LAUNCH_SECONDS=60 \
+    rw_launch env -C "$empty" SDL_VIDEODRIVER=dummy "$wine_run" "$exe"
+settled_shot "$shots/start-failure.png"
+rw_key Return
+rw_wait_exit 20
+status=$?
+[ "$status" -eq 1 ] || rw_fail "a failed start gave exit status $status, not 1"
+grep -q '^tevra: cannot open the Windows desktop' "$RW_DIR/app.log" ||
+    rw_fail "a failed start printed: $(cat "$RW_DIR/app.log")"
+echo "failed start: $(grep '^tevra:' "$RW_DIR/app.log"), in a message box too; exit status 1"
 rmdir "$empty"
-echo "Alt+F4: exit status 0; screenshots in $shots"
+echo "screenshots in $shots"
 echo "PASS"
