@@ -34,8 +34,7 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Create(std::string* error) {
     // The first click on the window must reach the game, not only give the window the focus.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        Fail(error,
-             "cannot open " + DisplayForMessages() + " (" + SDL_GetError() + ")");
+        Fail(error, "cannot open " + DisplayForMessages() + " (" + SDL_GetError() + ")");
         return nullptr;
     }
     VideoSystemStarted();

@@ -9,8 +9,8 @@
 namespace {
 
 std::wstring Wide(const std::string& utf8) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                           nullptr, 0);
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
     if (length > 0)
         MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
@@ -56,6 +56,7 @@ void ReleaseReadOnlyPages(const void*, const void*) {}
 void ReportStartFailure(const std::string& message) {
     std::fprintf(stderr, "tevra: %s\n", message.c_str());
     std::fflush(stderr);
-    MessageBoxW(nullptr, Wide("Tevra Kelas 4 tidak dapat dimulai / cannot start:\n\n" + message).c_str(),
+    MessageBoxW(nullptr,
+                Wide("Tevra Kelas 4 tidak dapat dimulai / cannot start:\n\n" + message).c_str(),
                 L"Tevra Kelas 4", MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }

@@ -93,8 +93,8 @@ struct TAlias {
 };
 
 // The text between the first open and the next close inside [from, to); npos-safe.
-std::string Inner(const std::string& text, std::size_t from, std::size_t to, const std::string& open,
-                  const std::string& close, std::size_t* after = nullptr) {
+std::string Inner(const std::string& text, std::size_t from, std::size_t to,
+                  const std::string& open, const std::string& close, std::size_t* after = nullptr) {
     const std::size_t begin = text.find(open, from);
     if (begin == std::string::npos || begin >= to)
         return {};
@@ -110,12 +110,13 @@ std::string Inner(const std::string& text, std::size_t from, std::size_t to, con
 // The element <tag ... name="property" ...> ... </tag> inside [from, to); empty if none.
 std::string Element(const std::string& text, std::size_t from, std::size_t to,
                     const std::string& tag, const std::string& property) {
-    for (std::size_t begin = text.find("<" + tag + " ", from); begin != std::string::npos && begin < to;
-         begin = text.find("<" + tag + " ", begin + 1)) {
+    for (std::size_t begin = text.find("<" + tag + " ", from);
+         begin != std::string::npos && begin < to; begin = text.find("<" + tag + " ", begin + 1)) {
         const std::size_t opened = text.find('>', begin);
         if (opened == std::string::npos || opened > to)
             return {};
-        if (text.substr(begin, opened - begin).find(" name=\"" + property + "\"") == std::string::npos)
+        if (text.substr(begin, opened - begin).find(" name=\"" + property + "\"") ==
+            std::string::npos)
             continue;
         const std::size_t end = text.find("</" + tag + ">", opened);
         if (end == std::string::npos || end > to)
@@ -139,7 +140,8 @@ bool ParseAliases(std::string xml, std::vector<TAlias>* aliases) {
     if (xml.find("<fontconfig>") == std::string::npos)
         return false;
     std::vector<TAlias> found;
-    for (std::size_t at = xml.find("<match"); at != std::string::npos; at = xml.find("<match", at)) {
+    for (std::size_t at = xml.find("<match"); at != std::string::npos;
+         at = xml.find("<match", at)) {
         const std::size_t end = xml.find("</match>", at);
         if (end == std::string::npos)
             return false;
@@ -148,7 +150,8 @@ bool ParseAliases(std::string xml, std::vector<TAlias>* aliases) {
         alias.Family = Inner(test, 0, test.size(), "<string>", "</string>");
         const std::string edit = Element(xml, at, end, "edit", "family");
         std::size_t next = 0;
-        for (std::string name; !(name = Inner(edit, next, edit.size(), "<string>", "</string>", &next)).empty();)
+        for (std::string name;
+             !(name = Inner(edit, next, edit.size(), "<string>", "</string>", &next)).empty();)
             alias.StandIns.push_back(name);
         const double ascent = Number(Element(xml, at, end, "edit", "tevraascent"));
         const double descent = Number(Element(xml, at, end, "edit", "tevradescent"));
