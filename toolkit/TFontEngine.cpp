@@ -1,7 +1,6 @@
-// Face look-up through fontconfig, glyph rendering through FreeType, and text measuring.
+// Glyph rendering through FreeType and text measuring, over the system's face look-up.
 #include "TFontEngine.h"
 
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
@@ -13,6 +12,7 @@
 #include <sys/stat.h>
 
 #include "SysColors.h"
+#include "TFaceFinder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,9 +27,6 @@
 namespace {
 
 constexpr int DefaultEmPixels = 13;
-// The face of the game's own font package, opened by its path when the font configuration offers
-// no face at all (an empty or broken setup), so that text in the system's faces still shows.
-constexpr const char* PackagedFallbackFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr int MaxEmPixels = 1000;
 
 // FreeType positions are in 1/64 pixel; this rounds one to the nearest whole pixel.
@@ -42,30 +39,7 @@ bool FileReadable(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-// The fontconfig properties through which the alias file gives a stand-in face the ascent and
-// descent (in em) of the face it stands in for, so that its text sits on the same baseline.
-constexpr const char* AscentProperty = "tevraascent";
-constexpr const char* DescentProperty = "tevradescent";
-
-// The whole file's bytes; empty when it cannot be read.
-std::vector<FT_Byte> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {};
-    std::vector<FT_Byte> bytes((std::istreambuf_iterator<char>(in)),
-                               std::istreambuf_iterator<char>());
-    return in.bad() ? std::vector<FT_Byte>() : bytes;
-}
-
-struct TResolvedFace {
-    std::string File;
-    int Index = 0;
-    std::string Family;
-    bool FaceIsBold = false;
-    bool FaceIsItalic = false;
-    double AscentEm = 0;  // from the alias; 0 when the face's own metrics hold
-    double DescentEm = 0;
-};
+using TResolvedFace = TFoundFace;
 
 // A face's line in em: above and below the baseline.
 struct TLineShape {
@@ -111,7 +85,7 @@ struct TSizedFace {
 
 struct TFontEngine::TImpl {
     FT_Library Library = nullptr;
-    FcConfig* Config = nullptr;
+    std::unique_ptr<TFaceFinder> Finder;
     bool Usable = false;
     bool ReportedNoFace = false;
     bool ReportedFallback = false;
@@ -130,9 +104,10 @@ struct TFontEngine::TImpl {
             std::fprintf(stderr, "tevra: text disabled: the FreeType library could not start\n");
             return;
         }
-        Config = FcInitLoadConfigAndFonts();
-        if (Config == nullptr) {
-            std::fprintf(stderr, "tevra: text disabled: fontconfig could not load its setup\n");
+        std::string error;
+        Finder = TFaceFinder::Create(&error);
+        if (Finder == nullptr) {
+            std::fprintf(stderr, "tevra: text disabled: %s\n", error.c_str());
             return;
         }
         Usable = true;
@@ -144,64 +119,18 @@ struct TFontEngine::TImpl {
             FT_Done_Face(entry.second);
         if (Library)
             FT_Done_FreeType(Library);
-        if (Config)
-            FcConfigDestroy(Config);
-    }
-
-    // What fontconfig picks for a family name with the wanted style; empty File if nothing.
-    TResolvedFace Match(const std::string& family, bool bold, bool italic) {
-        TResolvedFace found;
-        FcPattern* pattern = FcPatternCreate();
-        if (pattern == nullptr)
-            return found;
-        FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-        FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-        FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-        FcConfigSubstitute(Config, pattern, FcMatchPattern);
-        FcDefaultSubstitute(pattern);
-        FcResult result = FcResultNoMatch;
-        FcPattern* match = FcFontMatch(Config, pattern, &result);
-        FcPatternDestroy(pattern);
-        if (match == nullptr)
-            return found;
-        FcChar8* file = nullptr;
-        FcChar8* name = nullptr;
-        int index = 0, weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
-        if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
-            found.File = reinterpret_cast<const char*>(file);
-        }
-        if (FcPatternGetInteger(match, FC_INDEX, 0, &index) == FcResultMatch)
-            found.Index = index;
-        if (FcPatternGetString(match, FC_FAMILY, 0, &name) == FcResultMatch && name) {
-            found.Family = reinterpret_cast<const char*>(name);
-        }
-        if (FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch)
-            found.FaceIsBold = weight >= FC_WEIGHT_DEMIBOLD;
-        if (FcPatternGetInteger(match, FC_SLANT, 0, &slant) == FcResultMatch)
-            found.FaceIsItalic = slant != FC_SLANT_ROMAN;
-        double ascent = 0, descent = 0;
-        if (FcPatternGetDouble(match, AscentProperty, 0, &ascent) == FcResultMatch &&
-            FcPatternGetDouble(match, DescentProperty, 0, &descent) == FcResultMatch &&
-            ascent > 0 && ascent < 4 && descent >= 0 && descent < 4) {
-            found.AscentEm = ascent;
-            found.DescentEm = descent;
-        }
-        FcPatternDestroy(match);
-        return found;
     }
 
     // The packaged face by its path, reported once; empty File if it is not there either.
     TResolvedFace PackagedFallback() {
-        TResolvedFace r;
-        r.File = PackagedFallbackFile;
-        r.Family = "DejaVu Sans";
-        if (!FileReadable(r.File) || OpenFace(r) == nullptr)
+        TResolvedFace r = Finder->LastResort();
+        if (r.File.empty() || OpenFace(r) == nullptr)
             return TResolvedFace{};
         if (!ReportedFallback) {
             std::fprintf(stderr,
                          "tevra: the font configuration offers no usable face; text is drawn in "
                          "%s\n",
-                         PackagedFallbackFile);
+                         r.File.c_str());
             ReportedFallback = true;
         }
         return r;
@@ -216,7 +145,7 @@ struct TFontEngine::TImpl {
         // while the game runs would otherwise end it with a bus error on the next new glyph.
         auto bytes = FileBytes.find(r.File);
         if (bytes == FileBytes.end())
-            bytes = FileBytes.emplace(r.File, ReadWholeFile(r.File)).first;
+            bytes = FileBytes.emplace(r.File, Finder->ReadFace(r.File)).first;
         FT_Face face = nullptr;
         if (bytes->second.empty() ||
             FT_New_Memory_Face(Library, bytes->second.data(),
@@ -241,16 +170,16 @@ struct TFontEngine::TImpl {
         auto it = Resolved.find(key);
         if (it == Resolved.end()) {
             // A private font draws only the text that names it: with no system face at all,
-            // fontconfig would otherwise hand it out for every name.
+            // the face look-up would otherwise hand it out for every name.
             const auto usable = [&](const TResolvedFace& f) {
                 const bool privateStandIn = std::find(PrivateFonts.begin(), PrivateFonts.end(),
                                                       f.File) != PrivateFonts.end() &&
                                             strcasecmp(f.Family.c_str(), font.Name.c_str()) != 0;
                 return !f.File.empty() && !privateStandIn && OpenFace(f) != nullptr;
             };
-            TResolvedFace r = Match(font.Name, bold, italic);
+            TResolvedFace r = Finder->Match(font.Name, bold, italic);
             if (!usable(r))
-                r = Match("sans-serif", bold, italic);
+                r = Finder->Match("sans-serif", bold, italic);
             if (!usable(r))
                 r = PackagedFallback();
             it = Resolved.emplace(key, r).first;
@@ -432,6 +361,15 @@ struct TFontEngine::TImpl {
     }
 };
 
+std::vector<std::uint8_t> ReadFontFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {};
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    return in.bad() ? std::vector<std::uint8_t>() : bytes;
+}
+
 TFontEngine& TFontEngine::Instance() {
     static TFontEngine engine;
     return engine;
@@ -443,8 +381,7 @@ TFontEngine::~TFontEngine() = default;
 bool TFontEngine::LoadAliasConfig(const std::string& path) {
     if (!impl_->Usable || !FileReadable(path))
         return false;
-    const bool ok =
-        FcConfigParseAndLoad(impl_->Config, reinterpret_cast<const FcChar8*>(path.c_str()), FcTrue);
+    const bool ok = impl_->Finder->LoadAliases(path);
     impl_->ForgetCaches();
     return ok;
 }
@@ -452,8 +389,7 @@ bool TFontEngine::LoadAliasConfig(const std::string& path) {
 bool TFontEngine::LoadAliasConfigFromMemory(const std::string& xml) {
     if (!impl_->Usable || xml.empty())
         return false;
-    const bool ok = FcConfigParseAndLoadFromMemory(
-        impl_->Config, reinterpret_cast<const FcChar8*>(xml.c_str()), FcTrue);
+    const bool ok = impl_->Finder->LoadAliasesFromMemory(xml);
     impl_->ForgetCaches();
     return ok;
 }
@@ -464,12 +400,13 @@ bool TFontEngine::AddPrivateFont(const std::string& path) {
     auto& fonts = impl_->PrivateFonts;
     if (std::find(fonts.begin(), fonts.end(), path) != fonts.end())
         return true;
-    // Make sure FreeType can read it at all before fontconfig is told about it.
+    // Make sure FreeType can read it at all before the face look-up is told about it.
     FT_Face probe = nullptr;
     if (FT_New_Face(impl_->Library, path.c_str(), 0, &probe) != 0)
         return false;
+    const std::string family = probe->family_name ? probe->family_name : "";
     FT_Done_Face(probe);
-    if (!FcConfigAppFontAddFile(impl_->Config, reinterpret_cast<const FcChar8*>(path.c_str())))
+    if (!impl_->Finder->AddPrivateFont(path, family))
         return false;
     fonts.push_back(path);
     impl_->ForgetCaches();
@@ -482,10 +419,7 @@ bool TFontEngine::RemovePrivateFont(const std::string& path) {
     if (!impl_->Usable || it == fonts.end())
         return false;
     fonts.erase(it);
-    // fontconfig can only forget all application fonts at once, so the others are added again.
-    FcConfigAppFontClear(impl_->Config);
-    for (const std::string& other : fonts)
-        FcConfigAppFontAddFile(impl_->Config, reinterpret_cast<const FcChar8*>(other.c_str()));
+    impl_->Finder->RemovePrivateFont(path, fonts);
     impl_->DropFacesOf(path);
     impl_->ForgetCaches();
     return true;

@@ -1,4 +1,5 @@
-// Finds font faces by name through fontconfig and renders text with FreeType.
+// Finds font faces by name (fontconfig on Linux, the font folder on Windows) and renders text
+// with FreeType.
 #pragma once
 
 #include <memory>
@@ -36,7 +37,7 @@ class TFontEngine {
 
     // The file that the face name resolves to (after aliases and fallback); empty if none.
     std::string ResolveFile(const TFont& font);
-    // The family name fontconfig found for the face ("DejaVu Sans" for "Verdana", ...).
+    // The family name found for the face ("DejaVu Sans" for "Verdana", ...).
     std::string ResolvedFamily(const TFont& font);
 
     // A font Height of 0 means the default size (-13, 10 points).

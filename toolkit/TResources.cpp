@@ -1,8 +1,7 @@
 // The process-wide table of named resources and its look-up.
 #include "TResources.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
+#include "Platform.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -55,7 +54,6 @@ std::vector<std::string> ResourceNames() {
 }
 
 void ReleaseResourcePages() {
-#ifdef MADV_PAGEOUT
     const TResourceTable& table = Table();
     if (table.Count == 0)
         return;
@@ -65,15 +63,5 @@ void ReleaseResourcePages() {
         begin = std::min(begin, reinterpret_cast<std::uintptr_t>(table.Entries[i].Begin));
         end = std::max(end, reinterpret_cast<std::uintptr_t>(table.Entries[i].End));
     }
-    const long pageSize = ::sysconf(_SC_PAGESIZE);
-    if (pageSize <= 0)
-        return;
-    const auto page = static_cast<std::uintptr_t>(pageSize);
-    // Only whole pages inside the resources; what lies around them stays.
-    begin = (begin + page - 1) / page * page;
-    end = end / page * page;
-    // Advice only: a kernel without it, or pages it keeps, change nothing the game relies on.
-    if (end > begin)
-        (void)::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_PAGEOUT);
-#endif
+    ReleaseReadOnlyPages(reinterpret_cast<const void*>(begin), reinterpret_cast<const void*>(end));
 }

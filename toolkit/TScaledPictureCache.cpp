@@ -9,8 +9,9 @@
 
 namespace {
 
-// On x86-64 the two hot loops are also built for AVX2, chosen when the processor has it.
-#if defined(__x86_64__) && defined(__has_attribute)
+// On x86-64 the two hot loops are also built for AVX2, chosen when the processor has it. The
+// choice is made by the ELF loader, so Windows builds keep the plain loops.
+#if defined(__x86_64__) && defined(__ELF__) && defined(__has_attribute)
 #if __has_attribute(target_clones)
 #define TEVRA_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
 #endif

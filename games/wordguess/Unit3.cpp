@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "Platform.h"
 #include "ScreenLayout.h"
 #include "SysColors.h"
 #include "TApplication.h"
@@ -75,8 +76,8 @@ std::string TForm3::PatternFontPath() {
         return local;
     // An installed game keeps its font in its data folder, found from the executable's own
     // place so that any install prefix works.
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error)
+    const std::filesystem::path program = ExecutablePath();
+    if (program.empty())
         return local;
     const std::filesystem::path installed =
         (program.parent_path() / TEVRA_DATA_FROM_EXECUTABLE / "Model.TTF").lexically_normal();

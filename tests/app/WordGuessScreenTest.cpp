@@ -389,10 +389,12 @@ TEST(WordGuessScreen, PatternFontIsRegisteredForTheScreensLifeOnly) {
     {
         TWorkingDirectory inRoot(root);
         auto run = std::make_unique<TWordGuessRun>();
-        EXPECT_TRUE(EndsWith(TFontEngine::Instance().ResolveFile(pattern), "Model.TTF"));
+        const std::string registered = TFontEngine::Instance().ResolveFile(pattern);
+        EXPECT_TRUE(EndsWith(registered, "int/Model.TTF"));
         EXPECT_EQ(Form3->Label1->Font().Name, "abjad");
         run.reset();
-        EXPECT_FALSE(EndsWith(TFontEngine::Instance().ResolveFile(pattern), "Model.TTF"));
+        // (The Windows game still has its own copy of the face.)
+        EXPECT_NE(TFontEngine::Instance().ResolveFile(pattern), registered);
     }
 }
 

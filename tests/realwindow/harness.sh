@@ -11,10 +11,10 @@ rw_fail() {
 }
 
 # Starts Xvfb (colour depth 24 unless a third argument says otherwise) on the first free display
-# number from 90 on and exports DISPLAY.
+# number from RW_DISPLAY_FROM (90) on and exports DISPLAY.
 rw_start_display() {
     local w=$1 h=$2 depth=${3:-24} n
-    for n in $(seq 90 120); do
+    for n in $(seq "${RW_DISPLAY_FROM:-90}" $((${RW_DISPLAY_FROM:-90} + 30))); do
         [ -e "/tmp/.X$n-lock" ] || break
     done
     Xvfb ":$n" -screen 0 "${w}x${h}x${depth}" -nolisten tcp -noreset >"$RW_DIR/xvfb.log" 2>&1 &
@@ -29,16 +29,20 @@ rw_start_display() {
     rw_fail "Xvfb did not start"
 }
 
-# Launches the game and waits until its window is mapped; RW_LAUNCH_MS says how long it took.
-# Call it directly, not in $(...), so that the window id and the process stay known.
+# Launches the game and waits until its window is mapped (up to RW_LAUNCH_SECONDS, 10);
+# RW_LAUNCH_MS says how long it took. The window is the started process's, or with RW_WINDOW_NAME
+# the one of that title (a program under Wine shows its window from another process). Call it
+# directly, not in $(...), so that the window id and the process stay known.
 rw_launch() {
-    local start end i
+    local start end i search
     start=$(date +%s%N)
     "$@" >"$RW_DIR/app.log" 2>&1 &
-    RW_APP_PID=$!
-    for i in $(seq 200); do
+    RW_APP_PID=$! RW_WID=""
+    search=(--pid "$RW_APP_PID")
+    [ -n "${RW_WINDOW_NAME:-}" ] && search=(--name "$RW_WINDOW_NAME")
+    for i in $(seq $((${RW_LAUNCH_SECONDS:-10} * 20))); do
         kill -0 "$RW_APP_PID" 2>/dev/null || rw_fail "the game exited before showing a window"
-        RW_WID=$(timeout 5 xdotool search --onlyvisible --pid "$RW_APP_PID" 2>/dev/null | tail -1)
+        RW_WID=$(timeout 5 xdotool search --onlyvisible "${search[@]}" 2>/dev/null | tail -1)
         [ -n "$RW_WID" ] && break
         sleep 0.05
     done

@@ -8,7 +8,9 @@ add_executable(toolkit_windowing_tests
 target_link_libraries(toolkit_windowing_tests PRIVATE toolkit_headless toolkit_sdl GTest::gtest_main)
 # The key map test reads SDL's keycodes; imported targets are local to the folder that finds them.
 find_package(SDL2 REQUIRED)
-if(TARGET SDL2::SDL2)
+if(TARGET SDL2::SDL2-static AND WIN32)
+  target_link_libraries(toolkit_windowing_tests PRIVATE SDL2::SDL2-static)
+elseif(TARGET SDL2::SDL2)
   target_link_libraries(toolkit_windowing_tests PRIVATE SDL2::SDL2)
 else()
   target_include_directories(toolkit_windowing_tests PRIVATE ${SDL2_INCLUDE_DIRS})

@@ -4,12 +4,12 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "sdl/SdlKeyMap.h"
+#include "sdl/SdlPlatform.h"
 #include "sdl/X11Colours.h"
 #include "sdl/X11FullScreen.h"
 #include "sdl/X11Monitors.h"
@@ -18,78 +18,31 @@
 
 namespace {
 
-bool HasDisplayVariable() {
-    const char* x11 = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (x11 && *x11) || (wayland && *wayland);
-}
-
-// The display the environment names, for messages: "DISPLAY=:77", "WAYLAND_DISPLAY=wayland-0".
-std::string NamedDisplay() {
-    std::string named;
-    for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY"}) {
-        const char* value = std::getenv(variable);
-        if (!value || !*value)
-            continue;
-        if (!named.empty())
-            named += ", ";
-        named += std::string(variable) + "=" + value;
-    }
-    return named;
-}
-
 bool Fail(std::string* error, const std::string& message) {
     if (error)
         *error = message;
     return false;
 }
 
-void RaiseTerminate(int) {
-    std::raise(SIGTERM);
-}
-
-// A hang-up (the session logging out) ends the game like a termination request, which SDL turns
-// into a quit; left alone it would end the process at once with code 129.
-void TreatHangUpAsTerminate() {
-    struct sigaction terminate {};
-    if (sigaction(SIGTERM, nullptr, &terminate) != 0 || terminate.sa_handler == SIG_DFL ||
-        terminate.sa_handler == SIG_IGN)
-        return;
-    struct sigaction hangUp {};
-    hangUp.sa_handler = RaiseTerminate;
-    sigemptyset(&hangUp.sa_mask);
-    sigaction(SIGHUP, &hangUp, nullptr);
-}
-
 }  // namespace
 
 std::unique_ptr<TSdlBackend> TSdlBackend::Create(std::string* error) {
-    if (!HasDisplayVariable()) {
-        Fail(error, "no display found (DISPLAY is not set)");
+    if (!PrepareVideoSystem(error))
         return nullptr;
-    }
     // Without this the window surface goes through software OpenGL: slower to start, much more
     // memory, and the X window is created twice.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // The first click on the window must reach the game, not only give the window the focus.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-    // With only an X display named, go straight to it: probing for Wayland first prints a line
-    // of its own when there is none, and an X server that does not answer would end on SDL's
-    // off-screen driver instead of an error. SDL_VIDEODRIVER still wins when it is set.
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    if (!wayland || !*wayland)
-        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
-    HandleX11WindowErrors();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        Fail(error,
-             "cannot open the display named by " + NamedDisplay() + " (" + SDL_GetError() + ")");
+        Fail(error, "cannot open " + DisplayForMessages() + " (" + SDL_GetError() + ")");
         return nullptr;
     }
-    TreatHangUpAsTerminate();
+    VideoSystemStarted();
     std::unique_ptr<TSdlBackend> backend(new TSdlBackend());
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) {
-        Fail(error, "cannot open the display named by " + NamedDisplay() +
+        Fail(error, "cannot open " + DisplayForMessages() +
                         " (no display server answers; video driver " + (driver ? driver : "none") +
                         ")");
         return nullptr;
