@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # The typing screen in a real window: after START and the two 60-second visits before it, a wrong
 # answer shows the green hint, the shown sentence typed with xdotool and Enter brings the next
-# puzzle, and the score on screen grows by the sentence's length. Saves the screenshots of the
-# puzzle and of the hint. Takes about 130 seconds, most of it waiting for the typing visit.
+# puzzle, and the score on screen grows by the sentence's length. Pass a folder as the second
+# argument to keep the screenshots of the puzzle and of the hint (typing.png, typing-hint.png).
+# Takes about 130 seconds, most of it waiting for the typing visit.
 set -uo pipefail
 game=$1
 source "$(dirname "$0")/harness.sh"
 trap rw_stop_all EXIT
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no Xvfb"; exit 77; }
 
-shots=$(cd "$(dirname "$0")/../.." && pwd)/docs/screenshots
+shots=${2:-$RW_DIR}
 mkdir -p "$shots"
 sentences=("Kulit kalian yang paling tipis ada di kelopak mata"
            "Macan adalah anggota terbesar dalam keluarga kucing")
