@@ -83,7 +83,7 @@ void TImage::PaintDeviceCopy(TCanvas& canvas) {
         const TBitmap& picture = picture_.Empty() ? loaded : picture_;
         loadedSize_ = TSize{picture.Width(), picture.Height()};
         device = deviceOf();
-        deviceCopy_ = ResamplePicture(picture, device.Width(), device.Height());
+        deviceCopy_ = PictureAtSize(picture, device.Width(), device.Height());
     }
     if (!deviceCopy_.Empty())
         canvas.StretchDraw(TRect{0, 0, loadedSize_.Width, loadedSize_.Height}, deviceCopy_);
