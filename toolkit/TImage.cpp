@@ -15,6 +15,11 @@ const TBitmap& TImage::Picture() const {
 }
 
 void TImage::SetPicture(const TBitmap& picture) {
+    // The copy the old picture was drawn from on a scaled display would otherwise stay in the
+    // cache: a screen that shows one picture after another (a reward per question) would fill it.
+    const std::string& was = picture_.ResourceName();
+    if (!picture_.Empty() && (was.empty() || was != picture.ResourceName()))
+        TScaledPictureCache::Instance().Forget(picture_);
     loader_ = nullptr;
     deviceCopy_ = TBitmap();
     picture_ = picture;

@@ -279,6 +279,20 @@ const TBitmap& TScaledPictureCache::Get(const TBitmap& picture, int width, int h
     return entries_.front().Picture;
 }
 
+void TScaledPictureCache::Forget(const TBitmap& picture) {
+    const std::string& resource = picture.ResourceName();
+    const std::uint64_t stamp = resource.empty() ? picture.ContentStamp() : 0;
+    for (auto it = entries_.begin(); it != entries_.end();) {
+        if (std::get<0>(it->Key) == resource && std::get<1>(it->Key) == stamp) {
+            bytes_ -= BytesOf(it->Picture);
+            index_.erase(it->Key);
+            it = entries_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
 void TScaledPictureCache::SetLimitBytes(std::size_t bytes) {
     limit_ = bytes;
     Trim();

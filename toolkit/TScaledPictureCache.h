@@ -34,6 +34,9 @@ class TScaledPictureCache {
     // Older copies are dropped once the total passes the limit; the copy asked for last is always
     // kept, however large.
     void SetLimitBytes(std::size_t bytes);
+    // Drops the copies of a picture at every size: for a picture that is no longer shown, such
+    // as the one a picture control has just replaced.
+    void Forget(const TBitmap& picture);
     std::size_t Bytes() const { return bytes_; }
     std::size_t Count() const { return entries_.size(); }
     std::uint64_t Resamplings() const { return resamplings_; }
