@@ -199,8 +199,8 @@ def form3():
     # (264, 64, 521 x 97) is one line centred in its label, the wrong marks draw from (400, 163)
     # to (744, 210), the pattern (16 to 785) from 295 to 395 high, the letters from (50, 493) to
     # (753, 576); the reward picture is 200 x 200 at (48, 64).
-    body = (heading(334, 40, "WAKTU", 18) + box(340, 1, 565, 74, 10) + trough(347, 50, 558, 70)
-            + heading(626, 40, "NILAI", 18) + box(632, 1, 793, 60, 10)
+    body = (heading(334, 39, "WAKTU", 16) + box(340, 1, 565, 74, 10) + trough(347, 50, 558, 70)
+            + heading(626, 39, "NILAI", 16) + box(632, 1, 793, 60, 10)
             + box(42, 58, 252, 270, 8)
             + box(256, 82, 793, 150, 10)
             + heading(274, 212, "Kategori", 18, "start") + box(270, 220, 699, 266, 10)
