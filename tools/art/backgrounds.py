@@ -224,11 +224,12 @@ def form4():
     # The clock's digits draw from (160, 21) to (256, 56), the score is centred on 660 (584 to
     # 737); the bar (350, 50, 205 x 17) has the hint's line (from 68 down to 85) right under it,
     # so its slot has no floor of its own. The sentence (44, 95, 700 x 105) and the answer (44,
-    # 320, 710 x 113) each have a box centred on them.
+    # 320, 710 x 113) each have a box centred on them, its corners barely rounded: the boxes draw
+    # their own white right up to the frame.
     body = (heading(140, 43, "WAKTU", 20) + box(146, 10, 270, 64, 10)
             + heading(566, 43, "NILAI", 20) + box(572, 10, 749, 64, 10)
             + trough(346, 47, 559, 68)
-            + box(38, 90, 750, 206, 14) + box(38, 314, 760, 439, 14))
+            + box(38, 90, 750, 206, 5) + box(38, 314, 760, 439, 5))
     lines = "".join(a.text(400, 232 + 24 * i, s, 16, a.PLAIN_FONT, a.INK, "middle")
                     for i, s in enumerate(INSTRUCTION_4))
     art = (a.rect(0, 470, W, 130, "#b6d8f0")
