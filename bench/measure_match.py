@@ -45,9 +45,17 @@ def play(label, exe, number, size, results):
     try:
         process = mp.launch(exe, dpy)
         mp.wait_for_window(dpy, process)
+        for _ in range(100):  # a 4K menu can take a few seconds on a busy machine
+            time.sleep(0.2)
+            try:
+                left, top, scale = dpy.stage()
+                break
+            except IndexError:  # nothing drawn yet on the centre row
+                continue
+        else:
+            raise RuntimeError("the menu did not appear")
         time.sleep(2)
         samples["menu"] = [rss_kb(process.pid)["VmRSS"]]
-        left, top, scale = dpy.stage()
         cpu0 = mp.cpu_ns(process.pid)
         dpy.click(left + mp.START_BUTTON[0] * scale, top + mp.START_BUTTON[1] * scale)
         started = time.monotonic()
