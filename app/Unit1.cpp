@@ -25,6 +25,17 @@ void TForm1::FormCreate() {
     PlaceOnStage(*Label1, *Image1, 40, 392);
 }
 
+// Nothing on the menu takes the focus, so its keys come here: Enter or Space is START, Escape
+// is KELUAR.
+void TForm1::FormKeyDown(int& key, TShiftState shift) {
+    (void)shift;
+    if (key == VK_RETURN || key == VK_SPACE) {
+        FreeButton1Click();
+    } else if (key == VK_ESCAPE) {
+        FreeButton5Click();
+    }
+}
+
 void TForm1::FreeButton1Click() {
     Shell.StartMatch();
 }

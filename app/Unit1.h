@@ -12,6 +12,7 @@ class TForm1 : public TForm {
     TForm1(TApplication& app, TMatchShell& shell);
 
     void FormCreate() override;
+    void FormKeyDown(int& key, TShiftState shift) override;
     void FreeButton1Click();  // START
     void FreeButton5Click();  // KELUAR
 

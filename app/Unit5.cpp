@@ -24,6 +24,13 @@ void TForm5::FormActivate() {
     skor->SetCaption(ScoreText(Shell.Score()));
 }
 
+// Enter, Space and Escape all press the one button, Keluar.
+void TForm5::FormKeyDown(int& key, TShiftState shift) {
+    (void)shift;
+    if (key == VK_RETURN || key == VK_SPACE || key == VK_ESCAPE)
+        EXITClick();
+}
+
 void TForm5::EXITClick() {
     Application().Terminate();
 }

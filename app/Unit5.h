@@ -13,6 +13,7 @@ class TForm5 : public TForm {
 
     void FormCreate() override;
     void FormActivate() override;
+    void FormKeyDown(int& key, TShiftState shift) override;
     void EXITClick();
 
     TImage* Image1 = nullptr;

@@ -318,10 +318,42 @@ void TFreeButton::PaintFace(TCanvas& canvas, int w2, int h2, TColor faceColor,
         const int fill = lightOn_ ? shades.LightBright : shades.LightDim;
         canvas.Brush = TBrush{Shade(lightColor, fill), TBrushStyle::Solid};
         const int corner = 8;
-        canvas.Polygon({TPoint{w2 - corner, h2 - corner},
-                        TPoint{w2 - corner, h2 - corner - lightSize_},
-                        TPoint{w2 - corner - lightSize_, h2 - corner}});
+        if (canvas.Device().Quarters == 4) {
+            canvas.Polygon({TPoint{w2 - corner, h2 - corner},
+                            TPoint{w2 - corner, h2 - corner - lightSize_},
+                            TPoint{w2 - corner - lightSize_, h2 - corner}});
+        } else {
+            PaintDeviceLight(canvas, TPoint{w2 - corner, h2 - corner});
+        }
     }
+}
+
+// On a scaled display the light is drawn in the display's own pixels: made of logical pixels, its
+// diagonal would be a staircase of steps several pixels wide beside the sharp caption. It covers
+// the same blocks as the logical triangle, with an outline one logical pixel thick.
+void TFreeButton::PaintDeviceLight(TCanvas& canvas, TPoint rightAngle) const {
+    const TDeviceTransform& device = canvas.Device();
+    const TPoint origin = canvas.Origin();
+    const int right = device.X(origin.X + rightAngle.X + 1) - 1;
+    const int bottom = device.Y(origin.Y + rightAngle.Y + 1) - 1;
+    const int leg = right - device.X(origin.X + rightAngle.X - lightSize_);
+    const int outline = std::max(device.Scaled(1), 1);
+    TCanvas plain(canvas.Target());
+    plain.SetClipRect(canvas.ClipRect());
+    const auto triangle = [&](int inset, int length, TColor color) {
+        if (length < 0)
+            return;
+        plain.Pen = TPen{color, 1};
+        plain.Brush = TBrush{color, TBrushStyle::Solid};
+        plain.Polygon({TPoint{right - inset, bottom - inset},
+                       TPoint{right - inset, bottom - inset - length},
+                       TPoint{right - inset - length, bottom - inset}});
+    };
+    triangle(0, leg, canvas.Pen.Color);
+    // The diagonal moves in by the outline's width measured across it, which is 1.41 times that
+    // width along a row.
+    const int across = (outline * 1414 + 999) / 1000;
+    triangle(outline, leg - 2 * outline - across, canvas.Brush.Color);
 }
 
 void TFreeButton::ComposeBack(TCanvas& canvas, int w, int h, const TBitmap& face,

@@ -144,6 +144,7 @@ class TFreeButton : public TGraphicControl {
     // Both draw in logical units on an off-screen layer the size of the button (back) or of its
     // face, so the composition is as sharp as the screen it lands on.
     void PaintFace(TCanvas& canvas, int w2, int h2, TColor faceColor, TColor lightColor) const;
+    void PaintDeviceLight(TCanvas& canvas, TPoint rightAngle) const;
     void ComposeBack(TCanvas& canvas, int w, int h, const TBitmap& face, TPoint faceAt) const;
 
     TColor drawColor_ = 0;

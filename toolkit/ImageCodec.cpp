@@ -150,9 +150,9 @@ namespace {
 
 // The part of JPEG decoding that can be left by longjmp. It holds no objects with destructors
 // and changes no locals of its own after setjmp: everything it fills lives in the caller.
-bool DecodeJpegGuarded(const std::uint8_t* data, std::size_t size, jpeg_decompress_struct* info,
-                       TJpegErrorManager* manager, TDecodedImage* image, std::vector<JSAMPLE>* row,
-                       std::string* error) {
+bool DecodeJpegGuarded(const std::uint8_t* data, std::size_t size, int scaleEighths,
+                       jpeg_decompress_struct* info, TJpegErrorManager* manager,
+                       TDecodedImage* image, std::vector<JSAMPLE>* row, std::string* error) {
     info->err = jpeg_std_error(&manager->Base);
     manager->Base.error_exit = JpegErrorExit;
     manager->Base.output_message = JpegOutputMessage;
@@ -171,6 +171,13 @@ bool DecodeJpegGuarded(const std::uint8_t* data, std::size_t size, jpeg_decompre
         return Fail(error, "JPEG: absurd picture size");
     }
     info->out_color_space = JCS_RGB;
+    info->scale_num = static_cast<unsigned int>(scaleEighths);
+    info->scale_denom = 8;
+    jpeg_calc_output_dimensions(info);
+    if (!SizeAcceptable(info->output_width, info->output_height)) {
+        jpeg_destroy_decompress(info);
+        return Fail(error, "JPEG: absurd picture size");
+    }
     jpeg_start_decompress(info);
     if (info->output_components != 3) {
         jpeg_destroy_decompress(info);
@@ -206,16 +213,18 @@ bool DecodeJpegGuarded(const std::uint8_t* data, std::size_t size, jpeg_decompre
 
 }  // namespace
 
-bool DecodeJpeg(const std::uint8_t* data, std::size_t size, TDecodedImage* out,
-                std::string* error) {
+bool DecodeJpeg(const std::uint8_t* data, std::size_t size, TDecodedImage* out, std::string* error,
+                int scaleEighths) {
     if (data == nullptr || size < 4)
         return Fail(error, "JPEG: file too short");
+    if (scaleEighths < 1 || scaleEighths > 16)
+        return Fail(error, "JPEG: scale out of range");
     TDecodedImage image;
     std::vector<JSAMPLE> row;
     jpeg_decompress_struct info;
     TJpegErrorManager manager;
     std::memset(&info, 0, sizeof info);
-    if (!DecodeJpegGuarded(data, size, &info, &manager, &image, &row, error))
+    if (!DecodeJpegGuarded(data, size, scaleEighths, &info, &manager, &image, &row, error))
         return false;
     *out = std::move(image);
     return true;

@@ -19,7 +19,10 @@ constexpr int MaxImageSide = 16384;
 constexpr std::size_t MaxImagePixels = std::size_t{64} * 1024 * 1024;
 
 bool DecodeBmp(const std::uint8_t* data, std::size_t size, TDecodedImage* out, std::string* error);
-bool DecodeJpeg(const std::uint8_t* data, std::size_t size, TDecodedImage* out, std::string* error);
+// scaleEighths (1 to 16) decodes the JPEG straight to that many eighths of its size, each side
+// rounded up: the decoder's own scaling, sharper and cheaper than resampling the whole picture.
+bool DecodeJpeg(const std::uint8_t* data, std::size_t size, TDecodedImage* out, std::string* error,
+                int scaleEighths = 8);
 // Writes 8-bit RGB; pixels are in native layout, top row first.
 bool EncodePngFile(const std::string& path, int width, int height, const std::uint32_t* pixels,
                    std::string* error);

@@ -17,7 +17,7 @@ TBitmap::TBitmap(int width, int height, TColor fill) {
 }
 
 void TBitmap::SetSize(int width, int height, TColor fill) {
-    stamp_ = 0;
+    Changed();
     if (width <= 0 || height <= 0) {
         width_ = 0;
         height_ = 0;
@@ -39,18 +39,19 @@ TColor TBitmap::Pixel(int x, int y) const {
 void TBitmap::SetPixel(int x, int y, TColor color) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_)
         return;
-    stamp_ = 0;
+    Changed();
     pixels_[static_cast<std::size_t>(y) * width_ + x] = ToNative(color);
 }
 
-bool TBitmap::LoadFromBytes(const std::uint8_t* data, std::size_t size, std::string* error) {
+bool TBitmap::LoadFromBytes(const std::uint8_t* data, std::size_t size, std::string* error,
+                            int jpegEighths) {
     TDecodedImage image;
     bool ok = false;
     if (data != nullptr && size >= 2 && data[0] == 'B' && data[1] == 'M') {
         ok = DecodeBmp(data, size, &image, error);
     } else if (data != nullptr && size >= 3 && data[0] == 0xFF && data[1] == 0xD8 &&
                data[2] == 0xFF) {
-        ok = DecodeJpeg(data, size, &image, error);
+        ok = DecodeJpeg(data, size, &image, error, jpegEighths);
     } else {
         if (error)
             *error = "picture data is neither BMP nor JPEG";
@@ -60,7 +61,7 @@ bool TBitmap::LoadFromBytes(const std::uint8_t* data, std::size_t size, std::str
     width_ = image.Width;
     height_ = image.Height;
     pixels_ = std::move(image.Pixels);
-    stamp_ = 0;
+    Changed();
     return true;
 }
 
@@ -69,8 +70,10 @@ bool TBitmap::LoadFromResource(const std::string& name, std::string* error) {
     if (!FindResource(name, &bytes, error))
         return false;
     std::string reason;
-    if (LoadFromBytes(bytes.Data, bytes.Size, &reason))
+    if (LoadFromBytes(bytes.Data, bytes.Size, &reason)) {
+        resource_ = name;
         return true;
+    }
     if (error)
         *error = "resource \"" + name + "\": " + reason;
     return false;

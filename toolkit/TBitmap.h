@@ -22,7 +22,7 @@ class TBitmap {
     TColor Pixel(int x, int y) const;           // clBlack outside the picture
     void SetPixel(int x, int y, TColor color);  // ignored outside the picture
     std::uint32_t* Row(int y) {
-        stamp_ = 0;
+        Changed();
         return pixels_.data() + static_cast<std::size_t>(y) * width_;
     }
     const std::uint32_t* Row(int y) const {
@@ -33,11 +33,16 @@ class TBitmap {
     bool Transparent = false;
     TColor TransparentColor = clBlack;
 
-    // Decodes a 24-bit (or 32-bit) BMP or a JPEG, chosen by the data's signature. On failure the
-    // picture is left as it was and the reason is written into *error.
-    bool LoadFromBytes(const std::uint8_t* data, std::size_t size, std::string* error);
+    // Decodes a 24-bit (or 32-bit) BMP or a JPEG, chosen by the data's signature; a JPEG is
+    // decoded at jpegEighths / 8 of its size (1 to 16). On failure the picture is left as it was
+    // and the reason is written into *error.
+    bool LoadFromBytes(const std::uint8_t* data, std::size_t size, std::string* error,
+                       int jpegEighths = 8);
     // Loads a named resource compiled into the executable (see TResources.h).
     bool LoadFromResource(const std::string& name, std::string* error);
+    // The resource the pixels were loaded from, until they are changed; copies share it. A
+    // picture drawn larger or smaller is made from the resource's larger render when there is one.
+    const std::string& ResourceName() const { return resource_; }
     bool SaveToPng(const std::string& path, std::string* error) const;
 
     // A number that names the pixels as they are now: copies share it, and any change through
@@ -58,8 +63,15 @@ class TBitmap {
     }
 
   private:
+    void Changed() {
+        stamp_ = 0;
+        if (!resource_.empty())
+            resource_.clear();
+    }
+
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint32_t> pixels_;
     mutable std::uint64_t stamp_ = 0;  // 0: changed since the last stamp was handed out
+    std::string resource_;
 };

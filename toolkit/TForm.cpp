@@ -256,7 +256,10 @@ void TForm::Dispatch(TMessage& message) {
             int key = message.Key;
             TControl* target = focused_;
             if (!target) {
-                FormKeyDown(key, message.Shift);
+                // A key held down from the screen before repeats into this one; only a fresh
+                // press is the form's to act on.
+                if (!message.Repeat)
+                    FormKeyDown(key, message.Shift);
                 break;
             }
             target->KeyDown(key, message.Shift, message.Repeat);

@@ -15,6 +15,11 @@ const TBitmap& TImage::Picture() const {
 }
 
 void TImage::SetPicture(const TBitmap& picture) {
+    // The copy the old picture was drawn from on a scaled display would otherwise stay in the
+    // cache: a screen that shows one picture after another (a reward per question) would fill it.
+    const std::string& was = picture_.ResourceName();
+    if (!picture_.Empty() && (was.empty() || was != picture.ResourceName()))
+        TScaledPictureCache::Instance().Forget(picture_);
     loader_ = nullptr;
     deviceCopy_ = TBitmap();
     picture_ = picture;
@@ -83,7 +88,7 @@ void TImage::PaintDeviceCopy(TCanvas& canvas) {
         const TBitmap& picture = picture_.Empty() ? loaded : picture_;
         loadedSize_ = TSize{picture.Width(), picture.Height()};
         device = deviceOf();
-        deviceCopy_ = ResamplePicture(picture, device.Width(), device.Height());
+        deviceCopy_ = PictureAtSize(picture, device.Width(), device.Height());
     }
     if (!deviceCopy_.Empty())
         canvas.StretchDraw(TRect{0, 0, loadedSize_.Width, loadedSize_.Height}, deviceCopy_);

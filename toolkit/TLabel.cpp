@@ -86,9 +86,60 @@ std::vector<std::string> TLabel::Lines() const {
 void TLabel::SetCaption(const std::string& utf8) {
     if (utf8 == caption_)
         return;
+    // A transparent label of fixed size repaints only where its old and new lines lie: a large
+    // label holding one short line (the word game's pattern) would otherwise repaint its whole
+    // box, most of it picture, at every key.
+    const bool narrow = transparent_ && !autoSize_;
+    const TRect before = narrow ? TextArea() : TRect{};
     caption_ = utf8;
-    Invalidate();
+    if (narrow) {
+        InvalidateRect(before.Union(TextArea()));
+    } else {
+        Invalidate();
+    }
     AdjustSize();
+}
+
+std::vector<TLabel::TPlacedLine> TLabel::PlacedLines(const TFont& font) const {
+    TFontEngine& engine = TFontEngine::Instance();
+    const int lineHeight = engine.Metrics(font).LineHeight();
+    const std::vector<std::string> lines = Lines();
+    const int fullLineHeight = engine.Metrics(Font()).LineHeight();
+    const int block = fullLineHeight * static_cast<int>(lines.size());
+    int y = 0;
+    if (layout_ == TTextLayout::Center)
+        y = (Height() - block) / 2;
+    if (layout_ == TTextLayout::Bottom)
+        y = Height() - block;
+    // A smaller line keeps the middle of the full one, so a shrunk number stays centred in the
+    // box drawn for the full size.
+    y += (fullLineHeight - lineHeight) / 2;
+    std::vector<TPlacedLine> placed;
+    for (const std::string& line : lines) {
+        const int width = engine.TextExtent(font, line).Width;
+        int x = 0;
+        if (alignment_ == TAlignment::Center)
+            x = (Width() - width) / 2;
+        if (alignment_ == TAlignment::RightJustify)
+            x = Width() - width;
+        placed.push_back(TPlacedLine{line, x, y, width});
+        y += lineHeight;
+    }
+    return placed;
+}
+
+TRect TLabel::TextArea() const {
+    const TFont font = FittedFont();
+    const int lineHeight = TFontEngine::Instance().Metrics(font).LineHeight();
+    TRect area;
+    for (const TPlacedLine& line : PlacedLines(font)) {
+        if (!line.Text.empty())
+            area = area.Union(TRect::FromSize(line.X, line.Y, line.Width, lineHeight));
+    }
+    if (area.IsEmpty())
+        return area;
+    return TRect{area.Left - lineHeight / 2, area.Top - lineHeight / 4, area.Right + lineHeight / 2,
+                 area.Bottom + lineHeight / 4};
 }
 
 void TLabel::SetAlignment(TAlignment alignment) {
@@ -148,7 +199,7 @@ TFont TLabel::FittedFont() const {
     // The soft edge of a glyph can reach a pixel past its advance, on either side.
     const int room = Width() - 2;
     const int full = widest(Font());
-    if (full <= room)
+    if (full <= room || full == 0)
         return Font();
     // The size keeps the sign of the height (character or cell height); 0 is the default size.
     const int sign = Font().Height > 0 ? 1 : -1;
@@ -193,37 +244,16 @@ void TLabel::Paint(TCanvas& canvas) {
     canvas.Brush.Style = TBrushStyle::Clear;
     const TFont font = FittedFont();
     canvas.Font = font;
-    TFontEngine& engine = TFontEngine::Instance();
-    const TFontMetrics shown = engine.Metrics(font);
-    const int lineHeight = shown.LineHeight();
-    const std::vector<std::string> lines = Lines();
-    const int fullLineHeight = engine.Metrics(Font()).LineHeight();
-    const int block = fullLineHeight * static_cast<int>(lines.size());
-    int y = 0;
-    if (layout_ == TTextLayout::Center)
-        y = (Height() - block) / 2;
-    if (layout_ == TTextLayout::Bottom)
-        y = Height() - block;
-    // A smaller line keeps the middle of the full one, so a shrunk number stays centred in the
-    // box drawn for the full size.
-    y += (fullLineHeight - lineHeight) / 2;
-    for (const std::string& line : lines) {
-        const int width = canvas.TextWidth(line);
-        int x = 0;
-        if (alignment_ == TAlignment::Center)
-            x = (Width() - width) / 2;
-        if (alignment_ == TAlignment::RightJustify)
-            x = Width() - width;
+    for (const TPlacedLine& line : PlacedLines(font)) {
         if (Enabled()) {
-            canvas.TextOut(x, y, line);
+            canvas.TextOut(line.X, line.Y, line.Text);
         } else {
             // The usual greyed look: a light copy one pixel down and right under grey text.
             canvas.Font.Color = GetSysColor(ColorBtnHighlight);
-            canvas.TextOut(x + 1, y + 1, line);
+            canvas.TextOut(line.X + 1, line.Y + 1, line.Text);
             canvas.Font.Color = GetSysColor(ColorGrayText);
-            canvas.TextOut(x, y, line);
+            canvas.TextOut(line.X, line.Y, line.Text);
             canvas.Font.Color = font.Color;
         }
-        y += lineHeight;
     }
 }

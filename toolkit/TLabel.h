@@ -44,6 +44,17 @@ class TLabel : public TGraphicControl {
     void FontWritten(bool changed) override;
 
   private:
+    struct TPlacedLine {
+        std::string Text;
+        int X = 0;
+        int Y = 0;
+        int Width = 0;
+    };
+    // The caption's lines where Paint sets them, in the given (fitted) font.
+    std::vector<TPlacedLine> PlacedLines(const TFont& font) const;
+    // Where the caption can leave ink: its lines' boxes, half a line wider and a quarter of a line
+    // taller on each side for glyphs that reach past their box.
+    TRect TextArea() const;
     void AdjustSize();
 
     std::string caption_;

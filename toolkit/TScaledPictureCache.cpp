@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "SysColors.h"
+#include "TResources.h"
 
 namespace {
 
@@ -237,13 +238,34 @@ TBitmap ResamplePicture(const TBitmap& picture, int width, int height) {
     return out;
 }
 
+TBitmap PictureAtSize(const TBitmap& picture, int width, int height) {
+    TResourceBytes render;
+    if (picture.ResourceName().empty() || picture.Transparent || picture.Empty() ||
+        !FindResource(picture.ResourceName() + "-2x", &render, nullptr))
+        return ResamplePicture(picture, width, height);
+    // The render is twice the picture's width: eighths of it give the width, rounded up to a
+    // whole eighth (the decoder's steps); a size between the steps is resampled the last bit.
+    const int eighths = std::clamp((4 * width + picture.Width() - 1) / picture.Width(), 1, 16);
+    TBitmap sharp;
+    if (!sharp.LoadFromBytes(render.Data, render.Size, nullptr, eighths))
+        return ResamplePicture(picture, width, height);
+    if (sharp.Width() == width && sharp.Height() == height)
+        return sharp;
+    return ResamplePicture(sharp, width, height);
+}
+
 TScaledPictureCache& TScaledPictureCache::Instance() {
     static TScaledPictureCache cache;
     return cache;
 }
 
 const TBitmap& TScaledPictureCache::Get(const TBitmap& picture, int width, int height) {
-    const TKey key{picture.ContentStamp(), width, height, picture.Transparent,
+    const std::string& resource = picture.ResourceName();
+    const TKey key{resource,
+                   resource.empty() ? picture.ContentStamp() : 0,
+                   width,
+                   height,
+                   picture.Transparent,
                    picture.Transparent ? ResolveColor(picture.TransparentColor) : clBlack};
     auto found = index_.find(key);
     if (found != index_.end()) {
@@ -251,11 +273,25 @@ const TBitmap& TScaledPictureCache::Get(const TBitmap& picture, int width, int h
         return entries_.front().Picture;
     }
     ++resamplings_;
-    entries_.push_front(TEntry{key, ResamplePicture(picture, width, height)});
+    entries_.push_front(TEntry{key, PictureAtSize(picture, width, height)});
     index_.emplace(key, entries_.begin());
     bytes_ += BytesOf(entries_.front().Picture);
     Trim();
     return entries_.front().Picture;
+}
+
+void TScaledPictureCache::Forget(const TBitmap& picture) {
+    const std::string& resource = picture.ResourceName();
+    const std::uint64_t stamp = resource.empty() ? picture.ContentStamp() : 0;
+    for (auto it = entries_.begin(); it != entries_.end();) {
+        if (std::get<0>(it->Key) == resource && std::get<1>(it->Key) == stamp) {
+            bytes_ -= BytesOf(it->Picture);
+            index_.erase(it->Key);
+            it = entries_.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }
 
 void TScaledPictureCache::SetLimitBytes(std::size_t bytes) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <list>
 #include <map>
+#include <string>
 #include <tuple>
 
 #include "TBitmap.h"
@@ -13,6 +14,12 @@
 // instead of blocky. A keyed picture is resampled pixel by pixel (nearest), so its key colour stays
 // exact and no blend of key and picture shows up as a fringe. The result keeps the picture's key.
 TBitmap ResamplePicture(const TBitmap& picture, int width, int height);
+
+// The picture made for drawing at another size (a display's scale): a picture loaded from a
+// resource that has a render twice its size (named "<name>-2x", a JPEG) is decoded from that
+// render straight to the size, sharp at every quarter step from 0.5 to 4; any other picture, and
+// a keyed one (whose key colour must stay exact), is resampled.
+TBitmap PictureAtSize(const TBitmap& picture, int width, int height);
 
 // Resampling an 800 x 600 background takes milliseconds; painting it must not. The cache keeps the
 // copies drawn most recently up to a byte limit, so the screen on show is repainted from memory.
@@ -27,6 +34,9 @@ class TScaledPictureCache {
     // Older copies are dropped once the total passes the limit; the copy asked for last is always
     // kept, however large.
     void SetLimitBytes(std::size_t bytes);
+    // Drops the copies of a picture at every size: for a picture that is no longer shown, such
+    // as the one a picture control has just replaced.
+    void Forget(const TBitmap& picture);
     std::size_t Bytes() const { return bytes_; }
     std::size_t Count() const { return entries_.size(); }
     std::uint64_t Resamplings() const { return resamplings_; }
@@ -36,8 +46,9 @@ class TScaledPictureCache {
     TScaledPictureCache() = default;
     void Trim();
 
-    // Content stamp, size, whether keyed and the key: everything the resampled copy depends on.
-    using TKey = std::tuple<std::uint64_t, int, int, bool, TColor>;
+    // The resource it was loaded from (so every load of one picture shares one copy) or else its
+    // content stamp, size, whether keyed and the key: everything the copy depends on.
+    using TKey = std::tuple<std::string, std::uint64_t, int, int, bool, TColor>;
     struct TEntry {
         TKey Key;
         TBitmap Picture;

@@ -49,27 +49,36 @@ trap 'rm -rf "$WORK"' EXIT
 
 PYTHONDONTWRITEBYTECODE=1 "$PYTHON" "$ROOT/tools/art/make_art.py" "$ART"
 
-# render GROUP OUT_DIR WIDTH HEIGHT KIND: every SVG of assets/art/GROUP into OUT_DIR.
+# render GROUP OUT_DIR WIDTH HEIGHT KIND [SUFFIX]: every SVG of assets/art/GROUP into OUT_DIR.
+# KIND is bmp, jpg (a background: colour at half resolution) or jpg444 (small pictures with thin
+# outlines: colour at full resolution, a little higher quality).
 render() {
-    local group=$1 out=$2 w=$3 h=$4 kind=$5 svg name png
+    local group=$1 out=$2 w=$3 h=$4 kind=$5 suffix=${6:-} svg name png
     mkdir -p "$out"
+    rm -f "$out"/*."${kind%444}"
     for svg in "$ART/$group"/*.svg; do
         name=$(basename "$svg" .svg)
         png="$WORK/$group-$name.png"
         "$RSVG" --width "$w" --height "$h" --format png --output "$png" "$svg"
-        if [ "$kind" = bmp ]; then
-            "$CONVERT" "$png" -background white -alpha remove -alpha off -strip \
-                -type TrueColor "BMP3:$out/$name.bmp"
-        else
-            "$CONVERT" "$png" -background white -alpha remove -alpha off -strip \
-                -colorspace sRGB -interlace none -sampling-factor 2x2 -quality 90 "$out/$name.jpg"
-        fi
+        local flat=("$CONVERT" "$png" -background white -alpha remove -alpha off -strip)
+        case $kind in
+            bmp) "${flat[@]}" -type TrueColor "BMP3:$out/$name$suffix.bmp" ;;
+            jpg) "${flat[@]}" -colorspace sRGB -interlace none -sampling-factor 2x2 -quality 90 \
+                     "$out/$name$suffix.jpg" ;;
+            jpg444) "${flat[@]}" -colorspace sRGB -interlace none -sampling-factor 1x1 -quality 92 \
+                        "$out/$name$suffix.jpg" ;;
+        esac
     done
 }
 
+# The sizes of scale 1, then renders at twice the size from the same sources, from which the
+# game decodes any larger or smaller scale straight to its size.
 render tiles "$ROOT/assets/tiles" 40 40 bmp
 render pictures "$ROOT/assets/pictures" 200 200 bmp
 render backgrounds "$ROOT/assets/backgrounds" 800 600 jpg
+render tiles "$ROOT/assets/tiles/2x" 80 80 jpg444 -2x
+render pictures "$ROOT/assets/pictures/2x" 400 400 jpg444 -2x
+render backgrounds "$ROOT/assets/backgrounds/2x" 1600 1200 jpg -2x
 
 # The desktop icon: its SVG source is installed as it is, beside PNG renders at the usual sizes for
 # desktops that take no SVG.
@@ -89,6 +98,10 @@ for f in "$ROOT"/assets/tiles/*.bmp "$ROOT"/assets/pictures/*.bmp; do
 done
 for f in "$ROOT"/assets/backgrounds/*.jpg; do
     file "$f" | grep -q 'baseline.*800x600' || { echo "not an 800x600 baseline JPEG: $f" >&2; status=1; }
+done
+for f in "$ROOT"/assets/*/2x/*.jpg; do
+    file "$f" | grep -q 'baseline.*\(1600x1200\|80x80\|400x400\)' ||
+        { echo "not a baseline JPEG at twice the size: $f" >&2; status=1; }
 done
 echo "tiles: $(ls "$ROOT"/assets/tiles/*.bmp | wc -l), pictures: $(ls "$ROOT"/assets/pictures/*.bmp | wc -l)," \
      "backgrounds: $(ls "$ROOT"/assets/backgrounds/*.jpg | wc -l), icons: $(ls "$ICONS"/*.png | wc -l)"

@@ -3,8 +3,9 @@
 # and 3840 x 2160 (scaled-WxH.png: the picture drawn at 1.25, 1.75 and 3.5), then plays the real
 # game under Xvfb at 1920 x 1080 and saves the menu, the menu with the pointer over START, the
 # box-pushing screen mid-level and the final screen; also prints the time to the first frame and
-# the menu's idle CPU over 20 s. Takes a little over five minutes (the match runs in real time);
-# with --scaled only the first three, in about 15 seconds.
+# the menu's idle CPU over 20 s; then runs the word-guessing and typing checks of
+# tests/realwindow, which keep their screenshots here. Takes about nine minutes (the matches run in
+# real time); with --scaled only the first three, in about 15 seconds.
 set -uo pipefail
 scaled_only=""
 [ "${1:-}" = --scaled ] && scaled_only=yes && shift
@@ -60,3 +61,7 @@ sleep 296
 rw_shot "$out/final.png"
 rw_close
 echo "exit status $?"
+rw_stop_all
+trap - EXIT
+bash "$root/tests/realwindow/wordguess_test.sh" "$game" "$out" || echo "the word-guessing check failed"
+bash "$root/tests/realwindow/typing_test.sh" "$game" "$out" || echo "the typing check failed"

@@ -107,6 +107,8 @@ void TForm3::FormCreate() {
     Label3->Name = "Label3";
     Label3->SetAlignment(TAlignment::LeftJustify);
     Label3->SetWordWrap(true);
+    // Its box keeps clear of the bar above it, so the line is set in the middle of the label.
+    Label3->SetLayout(TTextLayout::Center);
     const TFont clockFont = MakeFont("Arial Black", -48, text);
     skor = AddCentredLabel(*this, "0", clockFont, 145, 68);
     skor->Name = "skor";
@@ -169,6 +171,8 @@ void TForm3::FormCreate() {
     FreeButton1->SetBackColor(clBlack);
     FreeButton1->SetFont(MakeFont("Verdana", -13, clWhite));
     FreeButton1->SetCaption(NextQuestionCaption);
+    // The caption fills the button's width: the corner light would sit on its last letter.
+    FreeButton1->SetDrawLight(false);
     FreeButton1->SetBounds(0, 0, 241, 31);
     FreeButton1->OnClick = [this](TControl*) { FreeButton1Click(); };
     FreeButton1->Hide();

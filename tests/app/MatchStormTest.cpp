@@ -123,6 +123,19 @@ class Storm {
         }
     }
 
+    // Any key but the ones that quit from the menu or the final screen: quitting is the close
+    // command's part, at its own moment.
+    int KeyThatStays() {
+        for (;;) {
+            const int key = RandomKey(random_);
+            const bool quits = (Form1->Visible() && key == VK_ESCAPE) ||
+                               (Form5->Visible() &&
+                                (key == VK_ESCAPE || key == VK_RETURN || key == VK_SPACE));
+            if (!quits)
+                return key;
+        }
+    }
+
     // START now and then, so that the storm spends its time in the match, not on the menu.
     TPoint StartOrAnyPoint() {
         if (Form1->Visible() && random_() % 20 == 0) {
@@ -139,7 +152,7 @@ class Storm {
             case 0:
             case 1:
             case 2: {
-                const int key = RandomKey(random_);
+                const int key = KeyThatStays();
                 const TShiftState shift = RandomShift(random_);
                 const bool repeat = random_() % 5 == 0;
                 what << "key " << key << " shift " << static_cast<unsigned>(shift)

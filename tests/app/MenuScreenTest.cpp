@@ -49,6 +49,40 @@ TEST(FinalScreen, ShowsTheScoreExactlyWithItsSignAndKeluarEndsTheGame) {
     }
 }
 
+// The menu and the final screen answer Enter, Space and Escape; a key held down from the screen
+// before (its repeats) presses nothing.
+TEST(MenuAndFinalKeys, EnterSpaceAndEscapePressTheButtonsButRepeatsDoNot) {
+    struct Case {
+        bool onFinal;
+        int key;
+        bool repeat;
+        bool started;     // the match has begun (menu only)
+        bool terminated;  // the application is ending
+    };
+    const Case cases[] = {
+        {false, VK_RETURN, false, true, false}, {false, VK_SPACE, false, true, false},
+        {false, VK_ESCAPE, false, false, true}, {false, 'A', false, false, false},
+        {false, VK_RETURN, true, false, false}, {true, VK_RETURN, false, false, true},
+        {true, VK_SPACE, false, false, true},   {true, VK_ESCAPE, false, false, true},
+        {true, VK_RIGHT, false, false, false},  {true, VK_SPACE, true, false, false},
+    };
+    for (const Case& c : cases) {
+        TGameRun run;
+        if (c.onFinal) {
+            run.Start();
+            run.drive.Advance(300000);
+            ASSERT_EQ(VisibleForm(), Form5);
+        }
+        run.drive.KeyDown(c.key, TShiftState::None, c.repeat);
+        run.drive.KeyUp(c.key);
+        SCOPED_TRACE(std::to_string(c.key) + (c.onFinal ? " on the final screen" : " on the menu"));
+        if (!c.onFinal) {
+            EXPECT_EQ(VisibleForm() == Form2, c.started);
+        }
+        EXPECT_EQ(run.app.Terminated(), c.terminated);
+    }
+}
+
 TEST(FontAliases, AMissingAliasResourceIsReportedWithItsName) {
     InstallResourceTable(nullptr, 0);
     std::string error;

@@ -118,7 +118,7 @@ TEST_P(TextPlacement, ClockScoreLettersAndHintSitInsideTheirWhiteBoxes) {
     MatchState.MatchScore = 8888;  // wide digits, shown from the next screen on
     run.drive.Advance(61000);
     ASSERT_TRUE(Form3->Visible());
-    ExpectInsideWhiteBox(run, {Form3->waktu}, "word guessing clock");
+    // The word-guessing clock shares its box with the bar: its slot is checked below.
     ExpectInsideWhiteBox(run, {Form3->skor}, "word guessing score");
     const auto& l = Form3->Letters;
     ExpectInsideWhiteBox(
@@ -195,6 +195,89 @@ TEST_P(TextPlacement, EveryScoreShowsItsSignAndAllItsDigits) {
         expectWhole(Form2, Form2->skor);
         run.drive.Advance(120000);
         expectWhole(Form5, Form5->skor);
+    }
+}
+
+namespace {
+
+// Where the backgrounds frame each text and bar, in stage units: the inside of the frame line
+// (of the slot, for a bar) and how far the ink (the bar) keeps from it on each side.
+struct TSlot {
+    const char* What;
+    int Screen;  // 2 to 5
+    const char* Control;
+    TRect Inside;
+    int Left, Top, Right, Bottom;
+};
+
+const TSlot Slots[] = {
+    {"box pushing clock", 2, "waktu", {131, 13, 253, 64}, 4, 4, 4, 4},
+    {"box pushing score", 2, "skor", {609, 13, 776, 64}, 4, 4, 4, 4},
+    {"box pushing bar", 2, "ProgressBar1", {304, 69, 515, 92}, 3, 3, 3, 3},
+    // The clock's digits end two pixels above the bar, whose slot is open towards them.
+    {"word guessing clock", 3, "waktu", {343, 4, 562, 50}, 4, 4, 4, 1},
+    {"word guessing score", 3, "skor", {635, 4, 790, 57}, 4, 4, 4, 4},
+    {"word guessing category", 3, "Label2", {273, 223, 696, 263}, 4, 4, 4, 4},
+    {"word guessing bar", 3, "ProgressBar1", {347, 50, 558, 70}, 3, 0, 3, 3},
+    {"typing clock", 4, "waktu", {149, 13, 267, 61}, 4, 4, 4, 4},
+    {"typing score", 4, "skor", {575, 13, 746, 61}, 4, 4, 4, 4},
+    // The hint's line runs right under the bar, so its slot has no floor.
+    {"typing bar", 4, "ProgressBar1", {346, 47, 559, 67}, 4, 3, 4, 0},
+    {"final score", 5, "skor", {424, 226, 780, 412}, 4, 4, 4, 4},
+};
+
+TControl* Named(const TForm& form, const std::string& name) {
+    for (const auto& control : form.Controls())
+        if (control->Name == name)
+            return control.get();
+    return nullptr;
+}
+
+}  // namespace
+
+// Each text's ink (the widest score, the longest category) and each bar lies in the slot the
+// background draws for it, with the margins above; and the background does draw the slot there:
+// a frame line (a dark slot) just outside it, ground just inside.
+TEST_P(TextPlacement, TextsAndBarsLieInTheirDrawnSlots) {
+    TPlacementRun run(GetParam());
+    run.StartMatch();
+    MatchState.MatchScore = 8888;  // wide digits, shown from the next screen on
+    TForm* const screens[] = {nullptr, nullptr, Form2, Form3, Form4, Form5};
+    for (const TSlot& slot : Slots) {
+        SCOPED_TRACE(slot.What);
+        TForm* screen = screens[slot.Screen];
+        for (int second = 0; second < 300 && !screen->Visible(); ++second)
+            run.drive.Advance(1000);
+        ASSERT_TRUE(screen->Visible());
+        if (screen == Form3)
+            Form3->Label2->SetCaption("TOKOH DI INDONESIA");
+        run.drive.Pump();
+        TControl* control = Named(*screen, slot.Control);
+        ASSERT_NE(control, nullptr);
+        const bool isBar = std::string(slot.Control) == "ProgressBar1";
+        const TControl& stage = *Named(*screen, "Image1");
+        const TDeviceTransform& device = run.app.Device();
+        const TRect inside = device.Map(slot.Inside.Offset(stage.Left(), stage.Top()));
+        TBitmap bare;
+        const TRect drawn = isBar ? run.OnScreen(*control) : run.InkOf({control}, &bare);
+        if (isBar)
+            run.InkOf({control}, &bare);
+        ASSERT_FALSE(drawn.IsEmpty());
+        const auto px = [&](int stageMargin) { return stageMargin * device.Quarters / 4; };
+        const std::string where = Describe(drawn) + " in " + Describe(inside);
+        EXPECT_GE(drawn.Left - inside.Left, px(slot.Left)) << where;
+        EXPECT_GE(drawn.Top - inside.Top, px(slot.Top)) << where;
+        EXPECT_GE(inside.Right - drawn.Right, px(slot.Right)) << where;
+        EXPECT_GE(inside.Bottom - drawn.Bottom, px(slot.Bottom)) << where;
+        // The left edge of the slot as drawn: ground inside, a line or the dark slot outside.
+        const int midY = isBar ? (drawn.Top + drawn.Bottom) / 2 : (inside.Top + inside.Bottom) / 2;
+        const TColor in = bare.Pixel(inside.Left + 1, midY);
+        const TColor out = bare.Pixel(inside.Left - 2, midY);
+        if (isBar) {
+            EXPECT_LT(GetRValue(in) + GetGValue(in) + GetBValue(in), 3 * 128) << "no dark slot";
+        } else {
+            EXPECT_TRUE(NearWhite(in) && !NearWhite(out)) << "no frame line at the slot's edge";
+        }
     }
 }
 

@@ -24,9 +24,11 @@ done
 
 # Too little memory at start (the lowest limit still lets the loader map the libraries), and in
 # play when a 4K display asks for a frame and pictures eight times as large. The sanitizers
-# reserve far more address space than any limit here allows.
+# reserve far more address space than any limit here allows. Libraries may print their own
+# complaints first (fontconfig does, when it cannot read its configuration); of the game's own
+# lines there are at most two, the last saying that memory ran out.
 out_of_memory() {
-    [ "$1" -eq 1 ] && [ "$(wc -l <"$RW_DIR/app.log")" -le 2 ] &&
+    [ "$1" -eq 1 ] && [ "$(grep -c '^tevra: ' "$RW_DIR/app.log")" -le 2 ] &&
         tail -1 "$RW_DIR/app.log" | grep -q 'not enough memory'
 }
 if ldd "$game" | grep -q 'libasan\|libtsan'; then

@@ -12,10 +12,12 @@ command -v convert >/dev/null || { echo "SKIP: no ImageMagick"; exit 77; }
 out=${2:-$RW_DIR}
 mkdir -p "$out"
 
-# Pixels of a stage rectangle (left top width height) that are close to pure red.
+# Pixels of a stage rectangle (left top width height) that are close to pure red (white ground,
+# such as a box of the background, is blackened first so that it does not count).
 red_pixels() {
     timeout 10 convert "$1" -crop "$(rw_stage_geometry "$2" "$3" "$4" "$5")" +repage -fuzz 12% \
-        -fill white -opaque red -fill black +opaque white -format "%[fx:int(mean*w*h+0.5)]" info:
+        -fill black -opaque white -fill white -opaque red -fill black +opaque white \
+        -format "%[fx:int(mean*w*h+0.5)]" info:
 }
 
 rw_start_display 1920 1080

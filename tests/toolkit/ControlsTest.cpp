@@ -88,6 +88,34 @@ TEST(Label, SameCaptionRepaintsNothingAndAChangeRepaintsOldAndNewBounds) {
     EXPECT_EQ(run.form->PendingRects()[0], wide) << "the old text's area is not repainted";
 }
 
+// A large transparent label with a short centred line repaints only around its old and new
+// lines, and leaves none of the old line's ink behind.
+TEST(Label, ALargeTransparentLabelRepaintsItsLinesOnlyAndLeavesNoOldInk) {
+    const auto make = [](THeadlessApp& run, const std::string& caption) {
+        run.form->Color = RGB(0, 0, 200);
+        TLabel* label = run.form->Add<TLabel>();
+        label->SetAutoSize(false);
+        label->SetTransparent(true);
+        label->SetAlignment(TAlignment::Center);
+        label->SetLayout(TTextLayout::Center);
+        label->SetFont(TestFont());
+        label->SetBounds(10, 10, 300, 120);
+        label->SetCaption(caption);
+        return label;
+    };
+    THeadlessApp changed;
+    TLabel* label = make(changed, "WWWWWWWWWWWW");
+    changed.Start();
+    label->SetCaption("i");
+    ASSERT_EQ(changed.form->PendingRects().size(), 1u);
+    EXPECT_LT(changed.form->PendingRects()[0].Height(), 60);
+    changed.drive.Pump();
+    THeadlessApp fresh;
+    make(fresh, "i");
+    fresh.Start();
+    EXPECT_TRUE(changed.drive.Screen() == fresh.drive.Screen());
+}
+
 TEST(Label, OpaqueLabelsFillTheirColourAndTransparentOnesLeaveTheBackground) {
     THeadlessApp run;
     run.form->Color = RGB(0, 0, 200);

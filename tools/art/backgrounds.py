@@ -6,6 +6,7 @@ import artlib as a
 
 W, H = 800, 600
 BORDER = "#e3c98a"  # soft border of the white control boxes
+TROUGH = "#6b5a4e"  # the slot of a visit bar
 
 
 def heading(x, y, s, size=26, anchor="end"):
@@ -13,7 +14,14 @@ def heading(x, y, s, size=26, anchor="end"):
 
 
 def box(x0, y0, x1, y1, rx=12):
-    return a.white_box(x0, y0, x1, y1, rx, BORDER, 3)
+    """A white box whose frame line covers x0..x1 and y0..y1 from its outer edge: the stroke is
+    centred on the rectangle, so the rectangle is drawn half a line inside."""
+    return a.white_box(x0 + 1.5, y0 + 1.5, x1 - 1.5, y1 - 1.5, rx, BORDER, 3)
+
+
+def trough(x0, y0, x1, y1):
+    """The sunken slot a visit bar sits in, given by its outer edge."""
+    return a.rect(x0, y0, x1 - x0, y1 - y0, TROUGH, 3)
 
 
 def keyboard(x, y, w):
@@ -55,10 +63,12 @@ def letter_block(x, y, size, ch, colour):
                      "middle"))
 
 
-def sunburst(cx, cy, colour, rays=18, length=1400):
+def sunburst(cx, cy, colour, rays=18, length=1400, turn=0.0):
+    """Rays from a centre; `turn` (radians) keeps a ray's edge off the horizontal, where it would
+    cut the picture in two with one straight line."""
     out = []
     for i in range(rays):
-        a0 = 2 * math.pi * i / rays
+        a0 = 2 * math.pi * i / rays + turn
         a1 = a0 + math.pi / rays
         out.append(f"M{cx},{cy} L{cx + length * math.cos(a0):.1f},{cy + length * math.sin(a0):.1f} "
                    f"L{cx + length * math.cos(a1):.1f},{cy + length * math.sin(a1):.1f} Z")
@@ -124,11 +134,14 @@ def title(x, y1, y2, size):
 
 def form1():
     """Menu: painted title top-left, toys for the three games, calm areas for the controls."""
-    ground = a.rect(0, 0, W, H, a.GROUND_MENU) + sunburst(210, 120, a.GROUND_MENU_RAY)
+    ground = (a.rect(0, 0, W, H, a.GROUND_MENU)
+              + sunburst(210, 120, a.GROUND_MENU_RAY, turn=math.pi / 36))
     grass = (a.path("M0,520 Q200,496 400,514 Q600,532 800,506 L800,600 L0,600 Z", "#b9e0a0", None)
              + a.path("M0,520 Q200,496 400,514 Q600,532 800,506", "none", "#8cc46e", 4))
+    # START (480, 150) and KELUAR (480, 390) are 250 x 50; the name's line (Label1) draws from
+    # (40, 405) to (260, 433).
     calm = (a.rect(466, 136, 278, 78, "#fffaf0", 18) + a.rect(466, 376, 278, 78, "#fffaf0", 18)
-            + box(24, 380, 362, 458, 16))
+            + box(14, 382, 286, 456, 16))
     title_art = title(40, 118, 222, 104)
     # middle row: letter blocks (word guessing) and a full basket (box pushing)
     blocks = (letter_block(52, 292, 58, "A", a.RED) + letter_block(124, 292, 58, "B", a.BLUE)
@@ -140,9 +153,9 @@ def form1():
     # bottom: the player pushing an item towards a basket, beside a bit of brick wall
     wall = "".join(a.place(a.wall_tile(), 30 + 48 * i, 484, 1.2) for i in range(3))
     scene = (wall
-             + a.place(a.figure(), 250, 446, 2.3)
-             + a.place(a.watermelon(), 346, 470, 1.8)
-             + a.place(a.basket(), 470, 462, 2.1)
+             + a.place(a.figure(), 296, 446, 2.3)
+             + a.place(a.watermelon(), 388, 470, 1.8)
+             + a.place(a.basket(), 476, 462, 2.1)
              + a.place(a.in_basket(a.grapes()), 580, 462, 2.1)
              + a.place(a.in_basket(a.ball()), 680, 462, 2.1))
     return a.svg(W, H, ground + grass + calm + title_art + blocks + full_basket + stars + keys + scene)
@@ -151,12 +164,20 @@ def form1():
 def form2():
     """Box pushing: a framed board, a panel for RESET/UNDO and the bar, clock and score boxes."""
     ground = a.rect(0, 0, W, H, a.GROUND_BOXPUSH) + dots("#c4e4b4", 40, 4, skip=[(92, 92, 708, 588)])
-    frame = (a.rect(90, 90, 620, 500, a.BROWN, 10, a.OUTLINE, 3)
+    # The board (100, 100, 600 x 480) in its wooden frame; on top of the frame a tab of the same
+    # wood holds RESET (309, 25) and UNDO (421, 25), 100 x 40 each, and the bar's slot: the bar
+    # is 205 x 17 at (307, 72), so its slot cuts into the frame's top.
+    tab = a.rect(299.5, 15.5, 231, 90, a.BROWN, 12, a.OUTLINE, 3)
+    frame = (tab + a.rect(90, 90, 620, 500, a.BROWN, 10, a.OUTLINE, 3)
+             + a.rect(301, 86, 228, 6, a.BROWN)  # the tab and the frame are one piece of wood
              + a.rect(96, 96, 608, 488, a.TAN_DARK, 4)
-             + a.rect(100, 100, 600, 480, a.FLOOR))
-    top = (heading(130, 48, "WAKTU") + box(136, 12, 294, 64)
-           + box(300, 14, 530, 88, 14)
-           + heading(604, 48, "NILAI") + box(610, 12, 776, 64))
+             + a.rect(100, 100, 600, 480, a.FLOOR)
+             + a.rect(303, 19, 224, 51, a.TAN, 8)
+             + trough(304, 69, 515, 92))
+    # The clock's digits (waktu) draw from (144, 21) to (240, 56); the score (skor, 616 to 769)
+    # is centred on 692.
+    top = (heading(122, 46, "WAKTU", 22) + box(128, 10, 256, 67)
+           + heading(600, 46, "NILAI", 22) + box(606, 10, 779, 67))
     sides = (a.place(a.apple(), 14, 130, 1.6) + a.place(a.banana(), 16, 230, 1.5)
              + a.place(a.in_basket(a.orange()), 10, 330, 1.8) + a.place(a.cake(), 16, 450, 1.5)
              + a.place(a.grapes(), 726, 130, 1.6) + a.place(a.ball(), 728, 230, 1.5)
@@ -172,14 +193,20 @@ INSTRUCTION_3 = ("Ketik salah satu huruf di bawah ini untuk menebak kata di atas
 def form3():
     """Word guessing: pale yellow with the boxes for every control."""
     ground = a.rect(0, 0, W, H, a.GROUND_WORDGUESS)
-    # The clock and score stand 5 px above the stage: their boxes reach up to hold the digits.
-    body = (heading(367, 41, "WAKTU", 24) + box(375, 8, 534, 54, 10)
-            + heading(622, 41, "NILAI", 24) + box(630, 8, 789, 54, 10)
-            + a.rect(42, 58, 214, 214, a.WHITE, 8, BORDER, 3)
-            + heading(280, 217, "Kategori", 21, "start") + box(277, 224, 782, 264, 10)
-            + box(14, 280, 787, 457, 14)
+    # The clock's digits draw from (400, 13) to (496, 48), two pixels above the bar (350, 50,
+    # 205 x 17): one box holds both, the bar in a slot open towards the digits. The score is centred on 712 (its label
+    # 640 to 785), the category on 484 (280 to 689, its text 236 to 255 high), the description
+    # (264, 64, 521 x 97) is one line centred in its label, the wrong marks draw from (400, 163)
+    # to (744, 210), the pattern (16 to 785) from 295 to 395 high, the letters from (50, 493) to
+    # (753, 576); the reward picture is 200 x 200 at (48, 64).
+    body = (heading(334, 39, "WAKTU", 16) + box(340, 1, 565, 74, 10) + trough(347, 50, 558, 70)
+            + heading(626, 39, "NILAI", 16) + box(632, 1, 793, 60, 10)
+            + box(42, 58, 252, 270, 8)
+            + box(256, 82, 793, 150, 10)
+            + heading(274, 212, "Kategori", 18, "start") + box(270, 220, 699, 266, 10)
+            + box(10, 276, 790, 460, 14)
             + a.text(400, 477, INSTRUCTION_3, 15, a.NARROW_FONT, a.INK, "middle")
-            + box(34, 486, 770, 584, 14))
+            + box(32, 486, 772, 586, 14))
     return a.svg(W, H, ground + body)
 
 
@@ -194,10 +221,16 @@ INSTRUCTION_4 = [
 def form4():
     """Typing: light blue, clock and score boxes, puzzle and answer boxes, the instruction."""
     ground = a.rect(0, 0, W, H, a.GROUND_TYPING)
-    body = (heading(128, 47, "WAKTU") + box(136, 15, 295, 61, 10)
-            + heading(570, 47, "NILAI") + box(578, 15, 741, 61, 10)
-            + box(36, 87, 768, 209, 14) + box(36, 318, 769, 440, 14))
-    lines = "".join(a.text(400, 234 + 24 * i, s, 16, a.PLAIN_FONT, a.INK, "middle")
+    # The clock's digits draw from (160, 21) to (256, 56), the score is centred on 660 (584 to
+    # 737); the bar (350, 50, 205 x 17) has the hint's line (from 68 down to 85) right under it,
+    # so its slot has no floor of its own. The sentence (44, 95, 700 x 105) and the answer (44,
+    # 320, 710 x 113) each have a box centred on them, its corners barely rounded: the boxes draw
+    # their own white right up to the frame.
+    body = (heading(140, 43, "WAKTU", 20) + box(146, 10, 270, 64, 10)
+            + heading(566, 43, "NILAI", 20) + box(572, 10, 749, 64, 10)
+            + trough(346, 47, 559, 68)
+            + box(38, 90, 750, 206, 5) + box(38, 314, 760, 439, 5))
+    lines = "".join(a.text(400, 232 + 24 * i, s, 16, a.PLAIN_FONT, a.INK, "middle")
                     for i, s in enumerate(INSTRUCTION_4))
     art = (a.rect(0, 470, W, 130, "#b6d8f0")
            + keyboard(250, 462, 300)
@@ -227,11 +260,13 @@ def trophy(x, y, s):
 
 def form5():
     """Final score: the heading NILAI over the score box, a trophy, stars and confetti."""
-    ground = a.rect(0, 0, W, H, a.GROUND_FINAL) + sunburst(602, 318, "#e7d5f2", 20)
-    score = (a.text(602, 208, "NILAI", 72, a.HEADING_FONT, a.INK, "middle",
+    ground = a.rect(0, 0, W, H, a.GROUND_FINAL) + sunburst(602, 318, "#e7d5f2", 20, turn=math.pi / 40)
+    # The score's label is 356 x 187 at (424, 224), its digits centred on 602; Keluar is 185 x 65
+    # at (143, 400).
+    score = (a.text(602, 206, "NILAI", 72, a.HEADING_FONT, a.INK, "middle",
                     extra=' stroke="#ffffff" stroke-width="8" stroke-linejoin="round" paint-order="stroke"')
-             + a.rect(408, 226, 388, 190, a.GOLD, 26, a.OUTLINE, 4)
-             + a.rect(417, 235, 370, 172, a.WHITE, 18, a.OUTLINE, 2))
+             + a.rect(416, 218, 372, 202, a.GOLD, 26, a.OUTLINE, 4)
+             + a.rect(423, 225, 358, 188, a.WHITE, 18, a.OUTLINE, 2))
     calm = a.rect(128, 386, 215, 95, "#f8f1fb", 18)
     spots = [(40, 40), (120, 24), (210, 60), (330, 30), (380, 90), (520, 40), (690, 36), (770, 90),
              (30, 150), (370, 200), (30, 300), (370, 330), (40, 470), (390, 470), (90, 560),
