@@ -8,6 +8,8 @@
 
 #if defined(SDL_VIDEO_DRIVER_X11)
 
+#include "sdl/X11Window.h"
+
 std::string X11PaletteVisualId() {
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr)
@@ -30,11 +32,10 @@ bool ShareX11ColourCube(SDL_Window* window, SDL_Surface* surface) {
     // Allocated once: a surface fetched again (after an expose) gets the same colours.
     static std::vector<SDL_Color> colours;
     if (colours.empty()) {
-        SDL_SysWMinfo info;
-        SDL_VERSION(&info.version);
-        if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+        TX11Window x11;
+        if (!FindX11Window(window, &x11))
             return false;
-        Display* display = info.info.x11.display;
+        Display* display = x11.XDisplay;
         const Colormap map = DefaultColormap(display, DefaultScreen(display));
         // Entries the cube leaves unused stay white; the nearest-colour search prefers the
         // lower, allocated entries on a tie.

@@ -2,11 +2,12 @@
 #include "sdl/X11Monitors.h"
 
 #include <SDL.h>
-#include <SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
 
 #include <vector>
+
+#include "sdl/X11Window.h"
 
 struct TX11Monitors::TState {
     Display* XDisplay = nullptr;
@@ -68,13 +69,12 @@ const TMonitor* Pick(const std::vector<TMonitor>& monitors, Atom chosen) {
 }  // namespace
 
 std::unique_ptr<TX11Monitors> TX11Monitors::Watch(SDL_Window* window) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+    TX11Window x11;
+    if (!FindX11Window(window, &x11))
         return nullptr;
     auto state = std::make_unique<TState>();
-    state->XDisplay = info.info.x11.display;
-    state->XWindow = info.info.x11.window;
+    state->XDisplay = x11.XDisplay;
+    state->XWindow = x11.XWindow;
     state->Root = DefaultRootWindow(state->XDisplay);
     int errorBase = 0;
     int major = 0;

@@ -2,9 +2,10 @@
 #include "sdl/X11Presenter.h"
 
 #include <SDL.h>
-#include <SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+
+#include "sdl/X11Window.h"
 
 struct TX11Presenter::TState {
     Display* XDisplay = nullptr;
@@ -31,13 +32,12 @@ bool ServerTakes32BitPixels(Display* display) {
 }  // namespace
 
 std::unique_ptr<TX11Presenter> TX11Presenter::Create(SDL_Window* window) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+    TX11Window x11;
+    if (!FindX11Window(window, &x11))
         return nullptr;
     auto state = std::make_unique<TState>();
-    state->XDisplay = info.info.x11.display;
-    state->XWindow = info.info.x11.window;
+    state->XDisplay = x11.XDisplay;
+    state->XWindow = x11.XWindow;
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(state->XDisplay, state->XWindow, &attributes))
         return nullptr;

@@ -7,6 +7,8 @@
 
 #if defined(SDL_VIDEO_DRIVER_X11)
 
+#include "sdl/X11Window.h"
+
 namespace {
 
 // Xlib's error handler is one per process, so what it needs to know lives here.
@@ -34,11 +36,10 @@ void HandleX11WindowErrors() {
 }
 
 void WatchX11Window(SDL_Window* window) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+    TX11Window x11;
+    if (!FindX11Window(window, &x11))
         return;
-    watchedWindow = info.info.x11.window;
+    watchedWindow = x11.XWindow;
     windowGone = false;
     // The raw X events carry the window's destruction, which SDL itself does not pass on.
     SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
