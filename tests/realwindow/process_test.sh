@@ -34,6 +34,13 @@ out_of_memory() {
 if ldd "$game" | grep -q 'libasan\|libtsan'; then
     echo "memory limits: skipped under the sanitizers"
 else
+    # Fontconfig short of memory finds font folders unreadable and, run as root, would write that
+    # into the system's own cache, leaving every later program without those fonts. The limited
+    # runs write their caches into a folder of their own, read before the system's.
+    mkdir -p "$RW_DIR/fontconfig-cache"
+    printf '<?xml version="1.0"?>\n<fontconfig>\n<cachedir>%s</cachedir>\n<include>%s</include>\n</fontconfig>\n' \
+        "$RW_DIR/fontconfig-cache" /etc/fonts/fonts.conf >"$RW_DIR/private-cache.conf"
+    export FONTCONFIG_FILE=$RW_DIR/private-cache.conf
     rw_stop_display
     for limit in 28000 36000; do
         rw_start_display 1024 768
@@ -54,6 +61,7 @@ else
     out_of_memory "$status" || rw_fail "out of memory in play: exit $status: $(cat "$RW_DIR/app.log")"
     echo "ulimit -v 60000, the display grown to 3840x2160 in play: exit $status, $(tail -1 "$RW_DIR/app.log")"
     rw_stop_display
+    unset FONTCONFIG_FILE
     rw_start_display 1024 768
 fi
 
