@@ -6,8 +6,6 @@
 
 #include <vector>
 
-#if defined(SDL_VIDEO_DRIVER_X11)
-
 #include "sdl/X11Window.h"
 
 std::string X11PaletteVisualId() {
@@ -60,14 +58,3 @@ bool ShareX11ColourCube(SDL_Window* window, SDL_Surface* surface) {
     }
     return SDL_SetPaletteColors(surface->format->palette, colours.data(), 0, 256) == 0;
 }
-
-#else
-
-std::string X11PaletteVisualId() {
-    return std::string();
-}
-bool ShareX11ColourCube(SDL_Window*, SDL_Surface*) {
-    return false;
-}
-
-#endif

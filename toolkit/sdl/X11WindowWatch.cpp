@@ -5,8 +5,6 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 
-#if defined(SDL_VIDEO_DRIVER_X11)
-
 #include "sdl/X11Window.h"
 
 namespace {
@@ -57,16 +55,3 @@ bool X11WindowDestroyedBy(const SDL_SysWMmsg& message) {
         windowGone = true;
     return windowGone;
 }
-
-#else
-
-void HandleX11WindowErrors() {}
-void WatchX11Window(SDL_Window*) {}
-bool X11WindowGone() {
-    return false;
-}
-bool X11WindowDestroyedBy(const SDL_SysWMmsg&) {
-    return false;
-}
-
-#endif
