@@ -21,13 +21,14 @@ if(WIN32)
   # Windows has neither the free stand-in faces nor a data folder: the faces are built in, with a
   # copy of the pattern face (Linux takes them from its font packages and its data folder).
   set(faces_source ${CMAKE_CURRENT_LIST_DIR}/platform/windows/EmbeddedFaces.S)
-  # The stand-ins are cut down to the letters a pupil's keyboard and the game's texts can give
+  # DejaVu Sans is cut down to the letters a pupil's keyboard and the game's texts can give
   # (Latin, its accents, punctuation, currency signs and the replacement mark for broken text):
-  # whole, they were 1.4 MB of the .exe, mostly scripts the game never shows. Every table FreeType
+  # whole, it is 0.76 MB of the .exe, mostly scripts the game never shows. Every table FreeType
   # draws or measures with is kept for the glyphs left (metrics, hinting, the kern pairs, the
-  # outline of the missing-letter box), so the text is drawn pixel for pixel as from the full
-  # files on Linux. Debian's fonttools sits in Debian's own interpreter, not in whichever python3
-  # comes first on the path.
+  # outline of the missing-letter box), so the text is drawn pixel for pixel as from the full file
+  # on Linux. Lato stays whole: its licence reserves its name for the font as its authors made it,
+  # and a cut copy would be a modified one. Debian's fonttools sits in Debian's own interpreter,
+  # not in whichever python3 comes first on the path.
   find_program(TEVRA_FONTTOOLS_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
   execute_process(COMMAND ${TEVRA_FONTTOOLS_PYTHON} -c "import fontTools.subset"
                   RESULT_VARIABLE fonttools_missing OUTPUT_QUIET ERROR_QUIET)
@@ -51,9 +52,9 @@ if(WIN32)
       VERBATIM)
     set(${out_var} ${cut} PARENT_SCOPE)
   endfunction()
-  tevra_cut_face(/usr/share/fonts/truetype/lato/Lato-Black.ttf lato)
   tevra_cut_face(/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf dejavu)
-  set(faces LATO=${lato} DEJAVU=${dejavu} PATTERN=${PROJECT_SOURCE_DIR}/int/Model.TTF)
+  set(faces LATO=/usr/share/fonts/truetype/lato/Lato-Black.ttf DEJAVU=${dejavu}
+            PATTERN=${PROJECT_SOURCE_DIR}/int/Model.TTF)
   set(face_files "")
   foreach(face IN LISTS faces)
     string(REGEX REPLACE "^([A-Z]+)=(.*)$" "\\1" name "${face}")
@@ -63,7 +64,7 @@ if(WIN32)
     list(APPEND face_files ${file})
   endforeach()
   set_source_files_properties(${faces_source} PROPERTIES OBJECT_DEPENDS "${face_files}")
-  # Listing the cut faces as sources makes the library's build run their commands first.
+  # Listing the faces as sources makes the library's build run the cutting command first.
   target_sources(toolkit_graphics PRIVATE ${faces_source} ${face_files})
 else()
   find_package(Fontconfig REQUIRED)
