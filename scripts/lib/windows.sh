@@ -6,10 +6,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # Cross compilers (posix threads: the win32 flavour's C++ library has no std::thread), the
 # assembler of libjpeg-turbo's SIMD code, the tools that fetch and unpack source packages, Wine to
-# run the tests, and zip for the teachers' archive.
+# run the tests, zip for the teachers' archive, and fonttools to cut the built-in faces down.
 TEVRA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
     binutils-mingw-w64-x86-64 nasm cmake make dpkg-dev apt gpgv xz-utils debian-archive-keyring
-    wine wine64 zip)
+    wine wine64 zip python3-fonttools)
 
 TEVRA_WINDOWS_TRIPLET=x86_64-w64-mingw32
 TEVRA_WINDOWS_TOOLCHAIN=$TEVRA_ROOT/cmake/mingw-w64-x86_64.cmake
