@@ -91,7 +91,6 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Create(std::string* error) {
             (void)SDL_SetWindowFullscreen(backend->window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
         SDL_ShowWindow(backend->window_);
     }
-    backend->display_ = TSize{backend->monitor_.Width(), backend->monitor_.Height()};
     if (SDL_ShowCursor(SDL_ENABLE) < 0) {
         Fail(error, std::string("cannot show the mouse pointer: ") + SDL_GetError());
         return nullptr;
@@ -272,7 +271,6 @@ bool TSdlBackend::FollowDisplay(TBackendEvent& event, TIfUnchanged ifUnchanged) 
         return true;
     }
     monitor_ = monitor;
-    display_ = TSize{monitor.Width(), monitor.Height()};
     if (monitors_) {
         monitors_->Cover(monitor);
     } else {
@@ -281,7 +279,7 @@ bool TSdlBackend::FollowDisplay(TBackendEvent& event, TIfUnchanged ifUnchanged) 
     }
     surfaceStale_ = true;
     event.Kind = TBackendEventKind::DisplayChanged;
-    event.Size = display_;
+    event.Size = DisplaySize();
     return true;
 }
 

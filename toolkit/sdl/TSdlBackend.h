@@ -23,7 +23,7 @@ class TSdlBackend : public TBackend {
     TSdlBackend(const TSdlBackend&) = delete;
     TSdlBackend& operator=(const TSdlBackend&) = delete;
 
-    TSize DisplaySize() const override { return display_; }
+    TSize DisplaySize() const override { return TSize{monitor_.Width(), monitor_.Height()}; }
     std::uint64_t NowMs() const override;
     std::uint64_t HighResCounter() override;
     bool WaitEvent(TBackendEvent& event, int timeoutMs) override;
@@ -51,8 +51,7 @@ class TSdlBackend : public TBackend {
     SDL_Window* window_ = nullptr;
     SDL_Surface* surface_ = nullptr;
     std::unique_ptr<TX11Presenter> x11_;  // when set, pixels go to X11 directly, not via surface_
-    TSize display_{};
-    TRect monitor_{};                         // where the window should be, in the screen's pixels
+    TRect monitor_{};                     // where the window should be, in the screen's pixels
     std::unique_ptr<TX11Monitors> monitors_;  // on X11, where SDL knows too little of them
     bool surfaceStale_ = true;  // the surface must be fetched again and the whole frame pushed
     bool closeSent_ = false;
